@@ -1,0 +1,93 @@
+#include "bone_timelines.h"
+
+#include "qmltext/number_format.h"
+#include "qmltext/qml_ids.h"
+#include "qmltext/statements.h"
+#include "timeline.h"
+
+namespace {
+
+// One pass over a timeline array: which field it reads, how the value is
+// written and the neutral value it starts from.
+struct BonePass {
+    const char *property;
+    const char *field;
+    double sign;
+    double startValue;
+    bool isRotation;
+};
+
+QString bonePass(const QString &target, const QJsonArray &keys, const BonePass &pass)
+{
+    const QString property = QLatin1String(pass.property);
+    const QLatin1String field(pass.field);
+    QString out = QStringLiteral("\tSequentialAnimation {\n");
+    appendKeyedTimeline(
+            out, keys, pass.startValue,
+            [&](const QJsonObject &key) {
+                const double value = key.value(field).toDouble();
+                return pass.isRotation ? rotationValue(value) : pass.sign * value;
+            },
+            [&](double value) { return propertyActionNumber(target, property, value); },
+            [&](double from, double to, double seconds, const QJsonValue &curve) {
+                return numberAnimation(target, property, from, to, seconds, curve);
+            });
+    out += QLatin1String("\t}\n");
+    return out;
+}
+
+const BonePass rotatePass = {"dangle", "angle", 1, 0, true};
+const BonePass scaleXPass = {"dxScale", "x", 1, 1, false};
+const BonePass scaleYPass = {"dyScale", "y", 1, 1, false};
+const BonePass translateXPass = {"dx", "x", 1, 0, false};
+const BonePass translateYPass = {"dy", "y", -1, 0, false};
+
+} // namespace
+
+double rotationValue(double angle)
+{
+    double value = -angle;
+    if (value < -180)
+        value += 360;
+    if (value > 180)
+        value -= 360;
+    return value;
+}
+
+QString numberAnimation(const QString &target, const QString &property, double from, double to,
+                        double seconds, const QJsonValue &curve)
+{
+    if (isSteppedCurve(curve))
+        return pauseStatement(seconds) + propertyActionNumber(target, property, to);
+    QString out = QLatin1String("PropertyAnimation { target: ") + target
+            + QLatin1String("; property: \"") + property + QLatin1String("\"; from: ");
+    appendNumber(out, from);
+    out += QLatin1String("; to: ");
+    appendNumber(out, to);
+    out += QLatin1String("; ");
+    appendDurationAndEasing(out, seconds, curve);
+    return out;
+}
+
+QString writeBoneTimelines(const QJsonObject &bones)
+{
+    QString out;
+    for (auto bone = bones.begin(); bone != bones.end(); ++bone) {
+        const QString target = boneId(bone.key());
+        const QJsonObject timelines = bone.value().toObject();
+        const QJsonValue rotate = timelines.value(QLatin1String("rotate"));
+        if (!rotate.isUndefined())
+            out += bonePass(target, rotate.toArray(), rotatePass);
+        const QJsonValue scale = timelines.value(QLatin1String("scale"));
+        if (!scale.isUndefined()) {
+            out += bonePass(target, scale.toArray(), scaleXPass);
+            out += bonePass(target, scale.toArray(), scaleYPass);
+        }
+        const QJsonValue translate = timelines.value(QLatin1String("translate"));
+        if (!translate.isUndefined()) {
+            out += bonePass(target, translate.toArray(), translateXPass);
+            out += bonePass(target, translate.toArray(), translateYPass);
+        }
+    }
+    return out;
+}

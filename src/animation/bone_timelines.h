@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QString>
+
+// The rotate, scale and translate sequences of every animated bone.
+QString writeBoneTimelines(const QJsonObject &bones);
+
+// One segment of a number property: a PropertyAnimation, or for a stepped
+// curve a pause and a jump to the new value.
+QString numberAnimation(const QString &target, const QString &property, double from, double to,
+                        double seconds, const QJsonValue &curve);
+
+// The animated angle of a rotate key: negated, then brought once into
+// [-180, 180] from either side.
+double rotationValue(double angle);

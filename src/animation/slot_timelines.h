@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QString>
+
+// The attachment and colour sequences of every animated slot. The skeleton's
+// slots give the setup colour that a colour sequence starts from.
+QString writeSlotTimelines(const QJsonObject &slots, const QJsonArray &skeletonSlots);
+
+// One colour segment between two Spine colours (RRGGBBAA).
+QString colorAnimation(const QString &slotName, const QString &from, const QString &to,
+                       double seconds, const QJsonValue &curve);

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+#include <QTextStream>
+
+// Writes one message and flushes it, so that messages and a crash or a kill
+// never come out of order.
+void say(QTextStream &messages, const QString &text);
+
+extern const QString usageText;

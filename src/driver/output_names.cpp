@@ -1,0 +1,28 @@
+#include "output_names.h"
+
+#include <QDir>
+
+QString cutBeforeLastDot(const QString &path)
+{
+    const int dot = path.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? path : path.left(dot);
+}
+
+QString imageFolderFor(const QString &inputPath)
+{
+    return cutBeforeLastDot(inputPath) + QLatin1String("_images");
+}
+
+QString qmlNameFor(const QString &inputPath)
+{
+    QString name = cutBeforeLastDot(inputPath) + QLatin1String(".qml");
+    name[0] = name.at(0).toUpper();
+    return name;
+}
+
+QString joinFolderAndName(const QString &folder, const QString &name)
+{
+    if (folder.isEmpty())
+        return name;
+    return folder + QDir::separator() + name;
+}

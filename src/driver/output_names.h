@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// The text up to, not including, the last "." anywhere in path; all of path
+// when it has none.
+QString cutBeforeLastDot(const QString &path);
+// "<input cut before its last dot>_images".
+QString imageFolderFor(const QString &inputPath);
+// "<input cut before its last dot>.qml" with its first character upper-cased.
+QString qmlNameFor(const QString &inputPath);
+// A folder and a file name joined for this platform; an empty folder is the
+// current directory.
+QString joinFolderAndName(const QString &folder, const QString &name);

@@ -1,0 +1,27 @@
+#include "indent.h"
+
+void appendWithTabAfterLineFeeds(QString &out, const QString &text)
+{
+    const QChar *begin = text.constData();
+    const QChar *end = begin + text.size();
+    const QChar *lineStart = begin;
+    for (const QChar *p = begin; p != end; ++p) {
+        if (*p == QLatin1Char('\n')) {
+            out.append(lineStart, int(p + 1 - lineStart));
+            out.append(QLatin1Char('\t'));
+            lineStart = p + 1;
+        }
+    }
+    out.append(lineStart, int(end - lineStart));
+}
+
+QString indentLines(const QString &text)
+{
+    if (text.isEmpty())
+        return text;
+    QString out;
+    out.reserve(text.size() + text.size() / 16 + 2);
+    out.append(QLatin1Char('\t'));
+    appendWithTabAfterLineFeeds(out, text);
+    return out;
+}

@@ -1,0 +1,35 @@
+#include "ik_joint.h"
+
+#include "qmltext/number_format.h"
+#include "qmltext/qml_ids.h"
+
+#include <QJsonArray>
+
+QString writeIkJoint(const QJsonObject &constraint)
+{
+    const QJsonArray bones = constraint.value(QLatin1String("bones")).toArray();
+    QString out;
+    out += QLatin1String("IKJoint {\n");
+    out += QLatin1String("\tid: ") + jointId(constraint.value(QLatin1String("name")).toString())
+            + QLatin1Char('\n');
+    out += QLatin1String("\ttarget: ")
+            + boneId(constraint.value(QLatin1String("target")).toString()) + QLatin1Char('\n');
+    // A constraint without bones gets no "first:" line: an empty value would
+    // not be valid QML.
+    if (!bones.isEmpty())
+        out += QLatin1String("\tfirst: ") + boneId(bones.at(0).toString()) + QLatin1Char('\n');
+    if (bones.size() == 2)
+        out += QLatin1String("\tsecond: ") + boneId(bones.at(1).toString()) + QLatin1Char('\n');
+    if (constraint.contains(QLatin1String("bendPositive"))) {
+        out += constraint.value(QLatin1String("bendPositive")).toBool()
+                ? QLatin1String("\tbendPositive: true\n")
+                : QLatin1String("\tbendPositive: false\n");
+    }
+    if (constraint.contains(QLatin1String("mix"))) {
+        out += QLatin1String("\tmix: ");
+        appendNumber(out, constraint.value(QLatin1String("mix")).toDouble());
+        out += QLatin1Char('\n');
+    }
+    out += QLatin1String("}\n");
+    return out;
+}

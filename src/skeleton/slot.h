@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+
+// The Slot item of one slot: its bone, setup attachment and setup colour.
+QString writeSlot(const QJsonObject &slot);

@@ -1,0 +1,49 @@
+#include "attachment_lines.h"
+
+#include "qmltext/number_format.h"
+#include "qmltext/property_lines.h"
+#include "qmltext/qml_ids.h"
+#include "qmltext/string_literal.h"
+#include "vertex_list.h"
+
+const QString defaultSkinDisplayName = QStringLiteral("default skin");
+
+void appendSourceLine(QString &out, const QJsonObject &attachment, const QString &attachmentName)
+{
+    const QString imageName = attachment.contains(QLatin1String("name"))
+            ? attachment.value(QLatin1String("name")).toString()
+            : attachmentName;
+    out += QLatin1String("\tsource: imageFolderAndDash + \"") + escapedForQmlString(imageName)
+            + QLatin1String(".png\"\n");
+}
+
+void appendDefaultSkinParentLine(QString &out, const QString &skinName,
+                                 const QString &attachmentName)
+{
+    if (skinName == defaultSkinDisplayName)
+        out += QLatin1String("\tparent: ") + containerId(attachmentName) + QLatin1Char('\n');
+}
+
+void appendTransformLines(QString &out, const QJsonObject &attachment)
+{
+    appendNumberProperty(out, attachment, "x", "trans.x");
+    appendNumberProperty(out, attachment, "y", "trans.y", -1);
+    appendNumberProperty(out, attachment, "scaleX", "scale.xScale");
+    appendNumberProperty(out, attachment, "scaleY", "scale.yScale");
+    appendNumberProperty(out, attachment, "rotation", "rot.angle", -1);
+    appendNumberProperty(out, attachment, "width", "width");
+    appendNumberProperty(out, attachment, "height", "height");
+}
+
+void appendNumberListLine(QString &out, const char *label, const QJsonObject &attachment,
+                          const char *key)
+{
+    const QLatin1String name(key);
+    if (!attachment.contains(name))
+        return;
+    out += QLatin1Char('\t');
+    out += QLatin1String(label);
+    out += QLatin1String(": [ ");
+    appendNumberList(out, vertexListFromJson(attachment.value(name)));
+    out += QLatin1String(" ] \n");
+}

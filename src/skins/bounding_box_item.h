@@ -1,0 +1,13 @@
+#pragma once
+
+#include "vertex_list.h"
+
+#include <QJsonObject>
+#include <QString>
+
+// "Qt.point( x, y), " per pair; an unpaired last value is dropped.
+QString pointListText(const VertexList &list);
+
+// A plain Item carrying the box's points, y negated, as "vertices".
+QString boundingBoxItem(const QJsonObject &attachment, const QString &attachmentName,
+                        const QString &slotName, const QString &skinName);

@@ -1,0 +1,84 @@
+#include "skinned_mesh_item.h"
+
+#include "attachment_lines.h"
+#include "mesh_item.h"
+#include "qmltext/qml_ids.h"
+
+#include <QVariant>
+
+#include <climits>
+#include <cmath>
+
+namespace {
+
+// A count or an index as QVariant::toInt reads it (numbers rounded half up,
+// numeric strings parsed), but clamped to the int range instead of wrapping.
+int variantInt(const QJsonValue &element)
+{
+    if (!element.isDouble())
+        return element.toVariant().toInt();
+    const double rounded = std::floor(element.toDouble() + 0.5);
+    if (!(rounded >= double(INT_MIN)))
+        return INT_MIN;
+    if (rounded > double(INT_MAX))
+        return INT_MAX;
+    return int(rounded);
+}
+
+QString boneIdAt(const QJsonArray &skeletonBones, int index)
+{
+    QString name;
+    if (index >= 0 && index < skeletonBones.size())
+        name = skeletonBones.at(index).toObject().value(QLatin1String("name")).toString();
+    return boneId(name);
+}
+
+} // namespace
+
+SkinnedVertices splitSkinnedVertices(const QJsonArray &vertices, const QJsonArray &skeletonBones)
+{
+    SkinnedVertices split;
+    const int size = vertices.size();
+    int i = 0;
+    while (i < size) {
+        const int count = variantInt(vertices.at(i));
+        if (count > 0 && (size - i - 1) / 4 < count)
+            break;
+        split.boneCounts.append(count);
+        ++i;
+        for (int influence = 0; influence < count; ++influence, i += 4) {
+            split.bones.append(boneIdAt(skeletonBones, variantInt(vertices.at(i))));
+            split.boneVertices.append(vertexValue(vertices.at(i + 1)));
+            split.boneVertices.append(vertexValue(vertices.at(i + 2)));
+            split.weights.append(vertexValue(vertices.at(i + 3)));
+        }
+    }
+    return split;
+}
+
+QString skinnedMeshItem(bool packed, const QJsonObject &attachment, const QString &attachmentName,
+                        const QString &slotName, const QString &skinName, const QJsonObject &root)
+{
+    QString out;
+    appendMeshHeader(out, "SpineSkinnedMeshItem", packed, attachment, attachmentName, slotName,
+                     skinName);
+    appendNumberListLine(out, "uvs", attachment, "uvs");
+    appendNumberListLine(out, "triangles", attachment, "triangles");
+    if (attachment.contains(QLatin1String("vertices"))) {
+        const SkinnedVertices split = splitSkinnedVertices(
+                attachment.value(QLatin1String("vertices")).toArray(),
+                root.value(QLatin1String("bones")).toArray());
+        out += QLatin1String("\tboneCounts: [ ");
+        appendNumberList(out, split.boneCounts);
+        out += QLatin1String(" ] \n\tbones: [ ");
+        out += split.bones.join(QLatin1String(", "));
+        out += QLatin1String(" ]\n\tboneVertices: [ ");
+        appendNumberList(out, flipVertexY(split.boneVertices));
+        out += QLatin1String(" ] \n\tweights: [ ");
+        appendNumberList(out, split.weights);
+        out += QLatin1String(" ] \n");
+    }
+    appendNumberListLine(out, "edges", attachment, "edges");
+    out += QLatin1String("}\n");
+    return out;
+}
