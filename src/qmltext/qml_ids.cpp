@@ -34,6 +34,14 @@ const QSet<QString> &rejectedWords()
         QStringLiteral("qsTr"), QStringLiteral("qsTrId"), QStringLiteral("qsTranslate"),
         QStringLiteral("null"), QStringLiteral("true"), QStringLiteral("false"),
         QStringLiteral("this"),
+        // Names the document itself defines: the ids root and attachments
+        // (a second one fails to load as "id is not unique"), and the root
+        // properties that bindings name unqualified, which an id of the same
+        // name would silently shadow (every image source would be wrong).
+        // Only ids without a suffix (skin items, attachment items,
+        // animations) can hit them.
+        QStringLiteral("root"), QStringLiteral("attachments"), QStringLiteral("imageFolder"),
+        QStringLiteral("imageFolderAndDash"),
     };
     return words;
 }

@@ -25,5 +25,6 @@ QString imageAliasName(const QString &skinDisplayName, const QString &attachment
 bool isValidQmlId(const QString &id);
 // Returns id unchanged when it is valid; otherwise replaces every code unit
 // that is not a letter, digit or "_" by "_", puts "_" before a first character
-// that is not a lower-case letter or "_", and before a word QML rejects.
+// that is not a lower-case letter or "_", and before a word QML rejects or a
+// name the document itself defines (root, attachments, imageFolder...).
 QString validQmlId(const QString &id);
