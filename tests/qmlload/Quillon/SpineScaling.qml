@@ -1,0 +1,6 @@
+import QtQuick 2.0
+
+QtObject {
+    property real xScale: 1
+    property real yScale: 1
+}
