@@ -1,6 +1,8 @@
 # Set-up, build and test in two commands: `make run` and `make test`.
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
@@ -33,6 +35,30 @@ sanitize: deps test-deps
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DRIGSMITH_SANITIZE=ON
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# Times the converter against parsing alone on generated 1, 10 and 50 MB
+# skeletons and prints one table; the inputs stay in build-bench/inputs.
+BENCH_DIR = build-bench
+bench: deps
+	$(call install_missing,$(BENCH_PACKAGES))
+	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DRIGSMITH_BENCH=ON -DRIGSMITH_TESTS=OFF
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target rigsmith generate_skeleton parse_only run_benchmark
+	$(BENCH_DIR)/bench/run_benchmark --generator $(BENCH_DIR)/bench/generate_skeleton \
+	  --parse-only $(BENCH_DIR)/bench/parse_only --converter $(BENCH_DIR)/src/rigsmith \
+	  --work-dir $(BENCH_DIR)/inputs --sizes 1,10,50 --runs 5
+
+# Builds the libFuzzer target with clang and runs it for FUZZ_SECONDS on a
+# working corpus in $(FUZZ_DIR)/corpus, seeded from fuzz/corpus. Crashing
+# inputs land in $(FUZZ_DIR)/artifacts/; any finding fails the target.
+fuzz: deps
+	$(call install_missing,$(FUZZ_PACKAGES))
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DRIGSMITH_FUZZ=ON -DRIGSMITH_TESTS=OFF
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target convert_fuzzer
+	mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/artifacts
+	$(FUZZ_DIR)/fuzz/convert_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	  -rss_limit_mb=2048 -max_len=65536 -dict=fuzz/json.dict -print_final_stats=1 \
+	  -artifact_prefix=$(FUZZ_DIR)/artifacts/ $(FUZZ_DIR)/corpus fuzz/corpus
 
 install: all
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)

@@ -1,0 +1,368 @@
+// Times the converter against the floor it cannot beat, parsing the same
+// bytes, on generated skeletons of several sizes, and prints one table.
+//
+// Every measurement is a process of its own, so that its peak resident
+// memory (ru_maxrss from wait4) is its alone; times are wall-clock medians.
+// The converter is run as a user runs it, "rigsmith input out.qml", so its
+// time holds reading, parsing, building and writing.
+//
+// Plain C++ and POSIX on purpose: this process stays small, and its own
+// memory, which a child inherits until it execs, cannot blur the figures.
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
+
+namespace {
+
+struct Options {
+    std::string generator;
+    std::string parseOnly;
+    std::string converter;
+    std::string workDir = "/tmp/rigsmith-bench";
+    std::vector<double> sizesMb = {1, 10, 50};
+    int runs = 5;
+    unsigned long long seed = 20240617;
+    bool strict = false;
+};
+
+struct Run {
+    int exitStatus = -1; // -1 when the process did not exit normally
+    double seconds = 0;
+    double peakMb = 0; // resident, in 10^6 bytes
+};
+
+struct Row {
+    double inputMb = 0;
+    double outputMb = 0;
+    double parseSeconds = 0, convertSeconds = 0;
+    double parsePeakMb = 0, convertPeakMb = 0;
+    double parseSpread = 0, convertSpread = 0; // (slowest - fastest) / median
+    std::string contents; // the generator's description of the input
+};
+
+const double bytesPerMb = 1e6;
+
+[[noreturn]] void fail(const std::string &message)
+{
+    std::fprintf(stderr, "run_benchmark: %s\n", message.c_str());
+    std::exit(1);
+}
+
+// Runs argv with standard output and error going to logPath.
+Run runProcess(const std::vector<std::string> &argv, const std::string &logPath)
+{
+    std::vector<char *> args;
+    for (const std::string &arg : argv)
+        args.push_back(const_cast<char *>(arg.c_str()));
+    args.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, logPath.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+
+    Run run;
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    const int spawnError = posix_spawn(&pid, args[0], &actions, nullptr, args.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawnError != 0)
+        fail("cannot start " + argv[0] + ": " + std::strerror(spawnError));
+    int status = 0;
+    struct rusage usage {};
+    if (wait4(pid, &status, 0, &usage) != pid)
+        fail("lost the process of " + argv[0]);
+    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    run.peakMb = double(usage.ru_maxrss) * 1024 / bytesPerMb; // Linux gives KiB
+    if (WIFEXITED(status))
+        run.exitStatus = WEXITSTATUS(status);
+    return run;
+}
+
+std::string readFile(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+long long fileSize(const std::string &path)
+{
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 ? (long long)info.st_size : -1;
+}
+
+// A run that must succeed; its log is shown when it does not.
+Run runChecked(const std::vector<std::string> &argv, const std::string &logPath)
+{
+    const Run run = runProcess(argv, logPath);
+    if (run.exitStatus != 0) {
+        std::string log = readFile(logPath);
+        if (log.size() > 2000)
+            log = "..." + log.substr(log.size() - 2000);
+        fail(argv[0] + " failed (status " + std::to_string(run.exitStatus) + "):\n" + log);
+    }
+    return run;
+}
+
+double spread(const std::vector<double> &values, double middle)
+{
+    const auto [low, high] = std::minmax_element(values.begin(), values.end());
+    return (*high - *low) / middle;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+std::string firstLine(const std::string &text)
+{
+    return text.substr(0, text.find('\n'));
+}
+
+std::string machineDescription()
+{
+    std::string cpu = "unknown CPU";
+    std::ifstream cpuinfo("/proc/cpuinfo");
+    for (std::string line; std::getline(cpuinfo, line);) {
+        if (line.rfind("model name", 0) == 0) {
+            cpu = line.substr(line.find(':') + 2);
+            break;
+        }
+    }
+    std::string memory = "unknown";
+    std::ifstream meminfo("/proc/meminfo");
+    for (std::string line; std::getline(meminfo, line);) {
+        if (line.rfind("MemTotal:", 0) == 0) {
+            const double kib = std::atof(line.c_str() + 9);
+            char text[32];
+            std::snprintf(text, sizeof text, "%.1f GiB", kib / (1024 * 1024));
+            memory = text;
+            break;
+        }
+    }
+    return std::to_string(sysconf(_SC_NPROCESSORS_ONLN)) + " x " + cpu + ", " + memory
+            + " memory";
+}
+
+Row measure(const Options &options, double sizeMb)
+{
+    char name[64];
+    std::snprintf(name, sizeof name, "skeleton-%gmb", sizeMb);
+    const std::string base = options.workDir + "/" + name;
+    const std::string input = base + ".json";
+    const std::string output = base + ".qml";
+    const std::string log = base + ".log";
+    const long long target = std::llround(sizeMb * bytesPerMb);
+
+    Row row;
+    runChecked({options.generator, input, std::to_string(target), std::to_string(options.seed)},
+               log);
+    row.contents = firstLine(readFile(log));
+    runChecked({options.parseOnly, "--check", input}, log);
+    const long long bytes = fileSize(input);
+    if (std::llabs(bytes - target) > target / 100)
+        fail(input + " has " + std::to_string(bytes) + " bytes, asked for "
+             + std::to_string(target));
+    row.inputMb = double(bytes) / bytesPerMb;
+
+    // One run of each first, untimed: it fills the page cache and proves
+    // that both succeed on this input.
+    runChecked({options.parseOnly, input}, log);
+    runChecked({options.converter, input, output}, log);
+    std::vector<double> parseTimes, convertTimes, parsePeaks, convertPeaks;
+    for (int i = 0; i < options.runs; ++i) {
+        const Run parse = runChecked({options.parseOnly, input}, log);
+        parseTimes.push_back(parse.seconds);
+        parsePeaks.push_back(parse.peakMb);
+        const Run convert = runChecked({options.converter, input, output}, log);
+        convertTimes.push_back(convert.seconds);
+        convertPeaks.push_back(convert.peakMb);
+    }
+    row.parseSeconds = median(parseTimes);
+    row.convertSeconds = median(convertTimes);
+    row.parsePeakMb = median(parsePeaks);
+    row.convertPeakMb = median(convertPeaks);
+    row.parseSpread = spread(parseTimes, row.parseSeconds);
+    row.convertSpread = spread(convertTimes, row.convertSeconds);
+    row.outputMb = double(fileSize(output)) / bytesPerMb;
+    std::remove(output.c_str());
+    return row;
+}
+
+// The same seed must give the same bytes, or runs on two machines, or
+// before and after a change, would not time the same input.
+void checkGeneratorIsDeterministic(const Options &options, const std::string &input,
+                                   long long target)
+{
+    const std::string again = options.workDir + "/determinism-check.json";
+    runChecked({options.generator, again, std::to_string(target), std::to_string(options.seed)},
+               options.workDir + "/determinism-check.log");
+    const bool same = readFile(again) == readFile(input);
+    std::remove(again.c_str());
+    if (!same)
+        fail("the generator wrote different bytes for the same seed");
+}
+
+std::vector<double> parseSizes(const std::string &text)
+{
+    std::vector<double> sizes;
+    std::stringstream list(text);
+    for (std::string item; std::getline(list, item, ',');) {
+        const double size = std::atof(item.c_str());
+        if (!(size > 0))
+            fail("not a size in MB: " + item);
+        sizes.push_back(size);
+    }
+    return sizes;
+}
+
+Options parseOptions(int argc, char *argv[])
+{
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string flag = argv[i];
+        if (flag == "--strict") {
+            options.strict = true;
+            continue;
+        }
+        if (i + 1 >= argc)
+            fail("missing value after " + flag);
+        const std::string value = argv[++i];
+        if (flag == "--generator")
+            options.generator = value;
+        else if (flag == "--parse-only")
+            options.parseOnly = value;
+        else if (flag == "--converter")
+            options.converter = value;
+        else if (flag == "--work-dir")
+            options.workDir = value;
+        else if (flag == "--sizes")
+            options.sizesMb = parseSizes(value);
+        else if (flag == "--runs")
+            options.runs = std::max(1, std::atoi(value.c_str()));
+        else if (flag == "--seed")
+            options.seed = std::strtoull(value.c_str(), nullptr, 10);
+        else
+            fail("unknown option " + flag);
+    }
+    if (options.generator.empty() || options.parseOnly.empty() || options.converter.empty()) {
+        fail("usage: run_benchmark --generator PATH --parse-only PATH --converter PATH "
+             "[--work-dir DIR] [--sizes 1,10,50] [--runs 5] [--seed N] [--strict]");
+    }
+    return options;
+}
+
+const char *verdict(bool met)
+{
+    return met ? "met" : "MISSED";
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const Options options = parseOptions(argc, argv);
+    mkdir(options.workDir.c_str(), 0755);
+
+    std::printf("Machine: %s\n", machineDescription().c_str());
+    std::printf("Median of %d runs per figure; MB = 10^6 bytes; inputs in %s, seed %llu.\n",
+                options.runs, options.workDir.c_str(), options.seed);
+
+    // What every process costs before it reads a byte: Qt loading, the
+    // dynamic linker. It weighs on the smallest input only.
+    const std::string emptyInput = options.workDir + "/empty.json";
+    std::ofstream(emptyInput) << "{}\n";
+    const std::string emptyLog = options.workDir + "/empty.log";
+    std::vector<double> parseStart, convertStart;
+    for (int i = 0; i < options.runs; ++i) {
+        parseStart.push_back(runChecked({options.parseOnly, emptyInput}, emptyLog).seconds);
+        convertStart.push_back(
+                runChecked({options.converter, emptyInput, options.workDir + "/empty.qml"},
+                           emptyLog)
+                        .seconds);
+    }
+    std::printf("Start-up (input {}): parse-only %.1f ms, conversion %.1f ms.\n\n",
+                median(parseStart) * 1e3, median(convertStart) * 1e3);
+
+    std::vector<Row> rows;
+    for (size_t i = 0; i < options.sizesMb.size(); ++i) {
+        rows.push_back(measure(options, options.sizesMb[i]));
+        if (i == 0) {
+            char name[64];
+            std::snprintf(name, sizeof name, "/skeleton-%gmb.json", options.sizesMb[i]);
+            checkGeneratorIsDeterministic(options, options.workDir + name,
+                                          std::llround(options.sizesMb[i] * bytesPerMb));
+        }
+        std::fprintf(stderr, "measured %.1f MB\n", rows.back().inputMb);
+    }
+
+    for (const Row &row : rows)
+        std::printf("Input %.1f MB: %s\n", row.inputMb, row.contents.c_str());
+    std::printf("\n| Input MB | Output MB | Parse-only s | Conversion s | Ratio | Parse MB/s "
+                "| Conversion MB/s | Conversion s/MB | Parse peak MB | Conversion peak MB "
+                "| Memory ratio |\n");
+    std::printf("|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
+    double meanSecondsPerMb = 0;
+    for (const Row &row : rows)
+        meanSecondsPerMb += row.convertSeconds / row.inputMb / double(rows.size());
+    for (const Row &row : rows) {
+        std::printf("| %.1f | %.1f | %.3f | %.3f | %.2f | %.1f | %.1f | %.4f | %.1f | %.1f | %.2f "
+                    "|\n",
+                    row.inputMb, row.outputMb, row.parseSeconds, row.convertSeconds,
+                    row.convertSeconds / row.parseSeconds, row.inputMb / row.parseSeconds,
+                    row.inputMb / row.convertSeconds, row.convertSeconds / row.inputMb,
+                    row.parsePeakMb, row.convertPeakMb, row.convertPeakMb / row.parsePeakMb);
+    }
+
+    std::printf("\nSpread of the timed runs, (slowest - fastest) / median:");
+    for (const Row &row : rows) {
+        std::printf(" %.0f MB parse-only %.0f%%, conversion %.0f%%;", row.inputMb,
+                    row.parseSpread * 100, row.convertSpread * 100);
+    }
+    std::printf("\n");
+
+    const Row &largest = rows.back();
+    const double timeRatio = largest.convertSeconds / largest.parseSeconds;
+    const double memoryRatio = largest.convertPeakMb / largest.parsePeakMb;
+    double worstDeviation = 0;
+    for (const Row &row : rows) {
+        const double deviation = row.convertSeconds / row.inputMb / meanSecondsPerMb - 1;
+        if (std::fabs(deviation) > std::fabs(worstDeviation))
+            worstDeviation = deviation;
+    }
+    const bool timeMet = timeRatio <= 2.5;
+    const bool scalingMet = std::fabs(worstDeviation) <= 0.15;
+    const bool memoryMet = memoryRatio <= 1.5;
+    std::printf("\nTargets on the %.0f MB input:\n", largest.inputMb);
+    std::printf("  conversion / parse-only time <= 2.5: %.2f, %s\n", timeRatio,
+                verdict(timeMet));
+    std::printf("  conversion time per MB within +-15%% of its mean over all sizes: worst "
+                "%+.0f%%, %s\n",
+                worstDeviation * 100, verdict(scalingMet));
+    std::printf("  conversion peak memory <= 1.5 x parse-only: %.2f, %s\n", memoryRatio,
+                verdict(memoryMet));
+    return options.strict && !(timeMet && scalingMet && memoryMet) ? 1 : 0;
+}
