@@ -1,0 +1,254 @@
+// Runs the built binary in a temporary folder: its messages, exit status, the
+// files it writes and the files it must leave alone.
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QByteArray skeleton = R"({"bones": [{"name": "root"}]})";
+const QByteArray previousOutput = "previous output, must survive\n";
+const QByteArray usage = "Usage: rigsmith input.json [Output.qml] [packed]\n";
+
+struct Run {
+    int status;
+    QByteArray messages;
+};
+
+Run runIn(const QString &folder, const QStringList &arguments,
+          const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+{
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(RIGSMITH_BINARY), arguments);
+    if (!process.waitForFinished(60000))
+        qFatal("rigsmith did not finish");
+    if (process.exitStatus() != QProcess::NormalExit)
+        return {-1, process.readAllStandardOutput()};
+    return {process.exitCode(), process.readAllStandardOutput()};
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QStringList filesIn(const QString &folder)
+{
+    QDir dir(folder);
+    return dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+}
+
+} // namespace
+
+class CliTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void usageLine_data();
+    void usageLine();
+    void conversions_data();
+    void conversions();
+    void failuresLeaveFilesAlone_data();
+    void failuresLeaveFilesAlone();
+    void outputIsUtf8WhateverTheLocale();
+};
+
+void CliTest::usageLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("messages");
+    QTest::addColumn<int>("status");
+    QTest::newRow("no arguments fail") << QStringList() << usage << 1;
+    QTest::newRow("four arguments fail") << QStringList({"a.json", "b.qml", "c", "packed"})
+                                         << usage << 1;
+    QTest::newRow("-h asks for it") << QStringList({"-h"}) << usage << 0;
+    QTest::newRow("--help asks for it") << QStringList({"--help"}) << usage << 0;
+    QTest::newRow("packed alone leaves no input")
+            << QStringList({"packed"}) << "Using spritesheets.\n" + usage << 1;
+    QTest::newRow("auto alone leaves no input") << QStringList({"auto"}) << usage << 1;
+    QTest::newRow("auto packed leaves no input")
+            << QStringList({"auto", "packed"}) << "Using spritesheets.\n" + usage << 1;
+}
+
+void CliTest::usageLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, messages);
+    QFETCH(int, status);
+    QTemporaryDir folder;
+    const Run run = runIn(folder.path(), arguments);
+    QCOMPARE(run.messages, messages);
+    QCOMPARE(run.status, status);
+    QCOMPARE(filesIn(folder.path()), QStringList());
+}
+
+void CliTest::conversions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("messages");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QByteArray>("imageItem");
+    const QByteArray done = "The deed is done.\n";
+    QTest::newRow("output name derived")
+            << QStringList({"hero.json"})
+            << "Saving QML file to: Hero.qml\nReading Spine JSON file from: hero.json\n" + done
+            << "Hero.qml" << QByteArray("\tSpineImage {\n");
+    QTest::newRow("packed")
+            << QStringList({"hero.json", "packed"})
+            << "Using spritesheets.\nSaving QML file to: Hero.qml\n"
+               "Reading Spine JSON file from: hero.json\n" + done
+            << "Hero.qml" << QByteArray("\tSpineImagePacked {\n");
+    QTest::newRow("output named, packed")
+            << QStringList({"hero.json", "out.qml", "packed"})
+            << "Using spritesheets.\nSaving QML file to: out.qml\n"
+               "Reading Spine JSON file from: hero.json\n" + done
+            << "out.qml" << QByteArray("\tSpineImagePacked {\n");
+    QTest::newRow("three arguments without packed ignore the second")
+            << QStringList({"hero.json", "out.qml", "extra"})
+            << "Saving QML file to: Hero.qml\nReading Spine JSON file from: hero.json\n" + done
+            << "Hero.qml" << QByteArray("\tSpineImage {\n");
+    QTest::newRow("packed not last is a name")
+            << QStringList({"hero.json", "packed", "x"})
+            << "Saving QML file to: Hero.qml\nReading Spine JSON file from: hero.json\n" + done
+            << "Hero.qml" << QByteArray("\tSpineImage {\n");
+    QTest::newRow("auto without folder: current directory")
+            << QStringList({"auto", "hero.json"})
+            << "Reading Spine JSON file from: hero.json\n" + done << "Hero.qml"
+            << QByteArray("\tSpineImage {\n");
+    QTest::newRow("auto with folder")
+            << QStringList({"auto", "hero.json", "work"})
+            << "Reading Spine JSON file from: work/hero.json\n" + done << "work/Hero.qml"
+            << QByteArray("\tSpineImage {\n");
+    QTest::newRow("auto packed")
+            << QStringList({"auto", "hero.json", "packed"})
+            << "Using spritesheets.\nReading Spine JSON file from: hero.json\n" + done
+            << "Hero.qml" << QByteArray("\tSpineImagePacked {\n");
+}
+
+void CliTest::conversions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, messages);
+    QFETCH(QString, output);
+    QFETCH(QByteArray, imageItem);
+    QTemporaryDir folder;
+    const QByteArray input = R"({"skins": {"default": {"s": {"a": {}}}}})";
+    writeFile(folder.filePath(QStringLiteral("hero.json")), input);
+    QDir(folder.path()).mkdir(QStringLiteral("work"));
+    writeFile(folder.filePath(QStringLiteral("work/hero.json")), input);
+
+    const Run run = runIn(folder.path(), arguments);
+    QCOMPARE(run.messages, messages);
+    QCOMPARE(run.status, 0);
+    const QByteArray document = readFile(folder.filePath(output));
+    QVERIFY(document.startsWith("import QtQuick 2.0\nimport Quillon 2.0\n"));
+    QVERIFY(document.contains("\timageFolder: \"hero_images\"\n"));
+    QVERIFY(document.contains(imageItem));
+    QVERIFY(document.endsWith("\t}\n"));
+    QCOMPARE(readFile(folder.filePath(QStringLiteral("hero.json"))), input);
+}
+
+void CliTest::failuresLeaveFilesAlone_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QByteArray>("messages");
+    const QByteArray saving = "Saving QML file to: out.qml\nReading Spine JSON file from: in.json\n";
+    const QStringList explicitRun = {"in.json", "out.qml"};
+    QTest::newRow("missing input")
+            << QStringList({"missing.json", "out.qml"}) << QByteArray()
+            << QByteArray("Saving QML file to: out.qml\n"
+                          "Reading Spine JSON file from: missing.json\n"
+                          "Couldn't open input file.\n");
+    QTest::newRow("folder as input")
+            << QStringList({"folder", "out.qml"}) << QByteArray()
+            << QByteArray("Saving QML file to: out.qml\nReading Spine JSON file from: folder\n"
+                          "Couldn't open input file.\n");
+    QTest::newRow("empty file") << explicitRun << QByteArray()
+                                << saving + "Couldn't parse input file: illegal value at line 1, "
+                                            "column 1.\n";
+    QTest::newRow("truncated JSON")
+            << explicitRun << QByteArray("{\n  \"bones\": [\n    {\"name\": \"root\"")
+            << saving + "Couldn't parse input file: unterminated string at line 3, column 20.\n";
+    QTest::newRow("top level is an array")
+            << explicitRun << QByteArray("[{}]")
+            << saving + "Couldn't parse input file: the top level is not a JSON object.\n";
+    QTest::newRow("top level is a number")
+            << explicitRun << QByteArray("42")
+            << saving + "Couldn't parse input file: illegal value at line 1, column 2.\n";
+    QTest::newRow("nested deeper than the parser allows")
+            << explicitRun << "{\"a\": " + QByteArray(5000, '[')
+            << saving + "Couldn't parse input file: too deeply nested document at line 1, "
+                        "column 1031.\n";
+    QTest::newRow("not text at all")
+            << explicitRun << QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11)
+            << saving + "Couldn't parse input file: illegal value at line 1, column 1.\n";
+    QTest::newRow("output folder does not exist")
+            << QStringList({"in.json", "nowhere/out.qml"}) << skeleton
+            << QByteArray("Saving QML file to: nowhere/out.qml\nCouldn't open output file.\n");
+    QTest::newRow("output is a folder")
+            << QStringList({"in.json", "folder"}) << skeleton
+            << QByteArray("Saving QML file to: folder\nCouldn't open output file.\n");
+    QTest::newRow("output is the input itself")
+            << QStringList({"in.json", "./in.json"}) << skeleton
+            << QByteArray("Saving QML file to: ./in.json\n"
+                          "Couldn't open output file: it is the input file.\n");
+    QTest::newRow("auto: missing input")
+            << QStringList({"auto", "missing.json"}) << QByteArray()
+            << QByteArray("Reading Spine JSON file from: missing.json\n"
+                          "Couldn't open input file.\n");
+    QTest::newRow("auto: output cannot be opened")
+            << QStringList({"auto", "in.json", "nowhere"}) << skeleton
+            << QByteArray("Couldn't open output file.\n");
+}
+
+void CliTest::failuresLeaveFilesAlone()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(QByteArray, messages);
+    QTemporaryDir folder;
+    writeFile(folder.filePath(QStringLiteral("in.json")), input);
+    writeFile(folder.filePath(QStringLiteral("out.qml")), previousOutput);
+    writeFile(folder.filePath(QStringLiteral("Missing.qml")), previousOutput);
+    QDir(folder.path()).mkdir(QStringLiteral("folder"));
+    const QStringList before = filesIn(folder.path());
+
+    const Run run = runIn(folder.path(), arguments);
+    QCOMPARE(run.messages, messages);
+    QCOMPARE(run.status, 1);
+    QCOMPARE(filesIn(folder.path()), before);
+    QCOMPARE(readFile(folder.filePath(QStringLiteral("out.qml"))), previousOutput);
+    QCOMPARE(readFile(folder.filePath(QStringLiteral("Missing.qml"))), previousOutput);
+    QCOMPARE(readFile(folder.filePath(QStringLiteral("in.json"))), input);
+    QCOMPARE(filesIn(folder.filePath(QStringLiteral("folder"))), QStringList());
+}
+
+void CliTest::outputIsUtf8WhateverTheLocale()
+{
+    QTemporaryDir folder;
+    writeFile(folder.filePath(QStringLiteral("in.json")),
+              QByteArray("{\"bones\": [{\"name\": \"\xe9\xaa\xa8\"}]}"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("C"));
+    const Run run = runIn(folder.path(), {"in.json", "out.qml"}, environment);
+    QCOMPARE(run.status, 0);
+    QVERIFY(readFile(folder.filePath(QStringLiteral("out.qml")))
+                    .contains("\tid: _\xe9\xaa\xa8" "Bone\n"));
+}
+
+QTEST_GUILESS_MAIN(CliTest)
+#include "cli_test.moc"
