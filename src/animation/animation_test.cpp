@@ -246,14 +246,20 @@ void AnimationTest::slotTimelines_data()
                       "to: \"#ff0000ff\"; duration: 500 }",
                       "PauseAnimation { duration: 1000 }",
                       action("eyeSlot", "color", "\"#ffffffff\""), "}"});
-    QTest::newRow("no setup colour starts from white; bezier colour")
+    QTest::newRow("no setup colour starts from white; bezier; no colour text animates as white")
             << QByteArray(R"({"mouth": {"color": [{"time": 0, "color": "ff00ff00", "curve": [1, 2, 3, 4]},
                   {"time": 0.25, "color": "ff\"00ff00"}]}})")
             << lines({"\tSequentialAnimation {", action("mouthSlot", "color", "\"#00ff00ff\""),
                       "ColorAnimation { target: mouthSlot; property: \"color\"; "
-                      "from: \"#00ff00ff\"; to: \"#00ff\\\"00f\"; duration: 250; "
+                      "from: \"#00ff00ff\"; to: \"#ffffffff\"; duration: 250; "
                       "easing.bezierCurve: [ 1, 2, 3, 4, 1,1 ] }",
                       "}"});
+    QTest::newRow("colours of the wrong type or length set white, six digits kept")
+            << QByteArray(R"({"mouth": {"color": [{"time": 0, "color": 7}, {"time": 0, "color": "abc"},
+                  {"time": 0, "color": "a0b0c0"}]}})")
+            << lines({"\tSequentialAnimation {", action("mouthSlot", "color", "\"#ffffffff\""),
+                      action("mouthSlot", "color", "\"#ffffffff\""),
+                      action("mouthSlot", "color", "\"#c0a0b0c0\""), "}"});
     QTest::newRow("empty or non-array timelines write nothing")
             << QByteArray(R"({"a": {"attachment": [], "color": {}}, "b": {}})") << QString();
     QTest::newRow("attachment before colour; unnamed key, first key after 0")

@@ -8,12 +8,31 @@
 
 #include <QHash>
 
+#include <cctype>
+
 namespace {
 
-// "\"#AARRGGBB\"" of a Spine colour.
+const QString white = QStringLiteral("ffffffff");
+
+// Six or eight hex digits: what qmlColor turns into a colour QML can read.
+bool isSpineColor(const QString &text)
+{
+    if (text.size() != 6 && text.size() != 8)
+        return false;
+    for (QChar c : text) {
+        if (!isxdigit(c.unicode()) || c.unicode() > 0x7f)
+            return false;
+    }
+    return true;
+}
+
+// "\"#AARRGGBB\"" of a Spine colour. ColorAnimation takes only colours, and
+// one unreadable colour would stop the whole document from loading, so a
+// text that is no colour animates as white, the colour of a slot without one.
 QString colorLiteral(const QString &spineColor)
 {
-    return qmlStringLiteral(QLatin1Char('#') + qmlColor(spineColor));
+    const QString color = isSpineColor(spineColor) ? spineColor : white;
+    return qmlStringLiteral(QLatin1Char('#') + qmlColor(color));
 }
 
 QString colorAction(const QString &slotIdText, const QString &spineColor)
@@ -103,7 +122,7 @@ QString writeSlotTimelines(const QJsonObject &slots, const QJsonArray &skeletonS
                 colorsRead = true;
             }
             out += colorSequence(slot.key(), colorKeys,
-                                 colors.value(slot.key(), QStringLiteral("ffffffff")));
+                                 colors.value(slot.key(), white));
         }
     }
     return out;
