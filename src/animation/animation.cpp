@@ -5,16 +5,28 @@
 #include "qmltext/qml_ids.h"
 #include "slot_timelines.h"
 
+void appendAnimation(QString &out, const QJsonObject &animations, const QString &name,
+                     const QJsonArray &skeletonSlots, const QJsonObject &root,
+                     const PartDone &partDone)
+{
+    const QJsonObject animation = animations.value(name).toObject();
+    out += QLatin1String("ParallelAnimation {\n\tid: ");
+    out += animationId(name);
+    out += QLatin1Char('\n');
+    appendSlotTimelines(out, animation.value(QLatin1String("slots")).toObject(), skeletonSlots,
+                        partDone);
+    appendBoneTimelines(out, animation.value(QLatin1String("bones")).toObject(), partDone);
+    if (animation.contains(QLatin1String("ffd"))) {
+        appendDeformTimelines(out, animation.value(QLatin1String("ffd")).toObject(), root,
+                              partDone);
+    }
+    out += QLatin1String("}\n");
+}
+
 QString writeAnimation(const QJsonObject &animations, const QString &name,
                        const QJsonArray &skeletonSlots, const QJsonObject &root)
 {
-    const QJsonObject animation = animations.value(name).toObject();
-    QString out = QLatin1String("ParallelAnimation {\n\tid: ") + animationId(name)
-            + QLatin1Char('\n');
-    out += writeSlotTimelines(animation.value(QLatin1String("slots")).toObject(), skeletonSlots);
-    out += writeBoneTimelines(animation.value(QLatin1String("bones")).toObject());
-    if (animation.contains(QLatin1String("ffd")))
-        out += writeDeformTimelines(animation.value(QLatin1String("ffd")).toObject(), root);
-    out += QLatin1String("}\n");
+    QString out;
+    appendAnimation(out, animations, name, skeletonSlots, root);
     return out;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "qmltext/text_parts.h"
+
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
@@ -8,3 +10,8 @@
 // timelines, each a SequentialAnimation.
 QString writeAnimation(const QJsonObject &animations, const QString &name,
                        const QJsonArray &skeletonSlots, const QJsonObject &root);
+// Each slot's, bone's and deformed slot's sequences are reported as a part
+// done: one animation can be most of the document.
+void appendAnimation(QString &out, const QJsonObject &animations, const QString &name,
+                     const QJsonArray &skeletonSlots, const QJsonObject &root,
+                     const PartDone &partDone = PartDone());

@@ -17,23 +17,25 @@ struct BonePass {
     bool isRotation;
 };
 
-QString bonePass(const QString &target, const QJsonArray &keys, const BonePass &pass)
+void appendBonePass(QString &out, const QString &target, const QJsonArray &keys,
+                    const BonePass &pass)
 {
     const QString property = QLatin1String(pass.property);
     const QLatin1String field(pass.field);
-    QString out = QStringLiteral("\tSequentialAnimation {\n");
+    out += QLatin1String("\tSequentialAnimation {\n");
     appendKeyedTimeline(
             out, keys, pass.startValue,
             [&](const QJsonObject &key) {
                 const double value = key.value(field).toDouble();
                 return pass.isRotation ? rotationValue(value) : pass.sign * value;
             },
-            [&](double value) { return propertyActionNumber(target, property, value); },
-            [&](double from, double to, double seconds, const QJsonValue &curve) {
-                return numberAnimation(target, property, from, to, seconds, curve);
+            [&](QString &text, double value) {
+                appendPropertyActionNumber(text, target, property, value);
+            },
+            [&](QString &text, double from, double to, double seconds, const QJsonValue &curve) {
+                appendNumberAnimation(text, target, property, from, to, seconds, curve);
             });
     out += QLatin1String("\t}\n");
-    return out;
 }
 
 const BonePass rotatePass = {"dangle", "angle", 1, 0, true};
@@ -54,40 +56,59 @@ double rotationValue(double angle)
     return value;
 }
 
-QString numberAnimation(const QString &target, const QString &property, double from, double to,
-                        double seconds, const QJsonValue &curve)
+void appendNumberAnimation(QString &out, const QString &target, const QString &property,
+                           double from, double to, double seconds, const QJsonValue &curve)
 {
-    if (isSteppedCurve(curve))
-        return pauseStatement(seconds) + propertyActionNumber(target, property, to);
-    QString out = QLatin1String("PropertyAnimation { target: ") + target
-            + QLatin1String("; property: \"") + property + QLatin1String("\"; from: ");
+    if (isSteppedCurve(curve)) {
+        appendPauseStatement(out, seconds);
+        appendPropertyActionNumber(out, target, property, to);
+        return;
+    }
+    out += QLatin1String("PropertyAnimation { target: ");
+    out += target;
+    out += QLatin1String("; property: \"");
+    out += property;
+    out += QLatin1String("\"; from: ");
     appendNumber(out, from);
     out += QLatin1String("; to: ");
     appendNumber(out, to);
     out += QLatin1String("; ");
     appendDurationAndEasing(out, seconds, curve);
+}
+
+QString numberAnimation(const QString &target, const QString &property, double from, double to,
+                        double seconds, const QJsonValue &curve)
+{
+    QString out;
+    appendNumberAnimation(out, target, property, from, to, seconds, curve);
     return out;
 }
 
-QString writeBoneTimelines(const QJsonObject &bones)
+void appendBoneTimelines(QString &out, const QJsonObject &bones, const PartDone &partDone)
 {
-    QString out;
     for (auto bone = bones.begin(); bone != bones.end(); ++bone) {
         const QString target = boneId(bone.key());
         const QJsonObject timelines = bone.value().toObject();
         const QJsonValue rotate = timelines.value(QLatin1String("rotate"));
         if (!rotate.isUndefined())
-            out += bonePass(target, rotate.toArray(), rotatePass);
+            appendBonePass(out, target, rotate.toArray(), rotatePass);
         const QJsonValue scale = timelines.value(QLatin1String("scale"));
         if (!scale.isUndefined()) {
-            out += bonePass(target, scale.toArray(), scaleXPass);
-            out += bonePass(target, scale.toArray(), scaleYPass);
+            appendBonePass(out, target, scale.toArray(), scaleXPass);
+            appendBonePass(out, target, scale.toArray(), scaleYPass);
         }
         const QJsonValue translate = timelines.value(QLatin1String("translate"));
         if (!translate.isUndefined()) {
-            out += bonePass(target, translate.toArray(), translateXPass);
-            out += bonePass(target, translate.toArray(), translateYPass);
+            appendBonePass(out, target, translate.toArray(), translateXPass);
+            appendBonePass(out, target, translate.toArray(), translateYPass);
         }
+        reportPartDone(partDone, out);
     }
+}
+
+QString writeBoneTimelines(const QJsonObject &bones)
+{
+    QString out;
+    appendBoneTimelines(out, bones);
     return out;
 }

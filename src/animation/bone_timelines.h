@@ -1,16 +1,23 @@
 #pragma once
 
+#include "qmltext/text_parts.h"
+
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
 
 // The rotate, scale and translate sequences of every animated bone.
 QString writeBoneTimelines(const QJsonObject &bones);
+// Each bone's sequences are reported as a part done.
+void appendBoneTimelines(QString &out, const QJsonObject &bones,
+                         const PartDone &partDone = PartDone());
 
 // One segment of a number property: a PropertyAnimation, or for a stepped
 // curve a pause and a jump to the new value.
 QString numberAnimation(const QString &target, const QString &property, double from, double to,
                         double seconds, const QJsonValue &curve);
+void appendNumberAnimation(QString &out, const QString &target, const QString &property,
+                           double from, double to, double seconds, const QJsonValue &curve);
 
 // The animated angle of a rotate key: negated, then brought once into
 // [-180, 180] from either side.

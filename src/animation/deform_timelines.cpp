@@ -1,6 +1,7 @@
 #include "deform_timelines.h"
 
 #include "qmltext/qml_ids.h"
+#include "qmltext/statements.h"
 #include "skins/skins.h"
 #include "timeline.h"
 
@@ -26,52 +27,77 @@ VertexList keyVertices(const QJsonObject &key, const VertexList &setup)
     return applyVertexDeltas(setup, deltas, offset);
 }
 
-QString deformSequence(const QString &target, const QJsonArray &keys, const VertexList &setup)
+void appendDeformSequence(QString &out, const QString &target, const QJsonArray &keys,
+                          const VertexList &setup)
 {
     const QString property = QStringLiteral("vertices");
-    QString out = QStringLiteral("\tSequentialAnimation {\n");
+    out += QLatin1String("\tSequentialAnimation {\n");
+    // The timeline carries each key's vertices as text, made once per key.
     appendKeyedTimeline(
-            out, keys, setup,
-            [&](const QJsonObject &key) { return keyVertices(key, setup); },
-            [&](const VertexList &list) { return vertexAction(target, property, list); },
-            [&](const VertexList &from, const VertexList &to, double seconds,
+            out, keys, numberListText(setup),
+            [&](const QJsonObject &key) { return numberListText(keyVertices(key, setup)); },
+            [&](QString &text, const QString &list) {
+                appendVertexAction(text, target, property, list);
+            },
+            [&](QString &text, const QString &from, const QString &to, double seconds,
                 const QJsonValue &curve) {
-                return vertexAnimation(target, property, from, to, seconds, curve);
+                appendVertexAnimation(text, target, property, from, to, seconds, curve);
             });
     out += QLatin1String("\t}\n");
-    return out;
 }
 
 } // namespace
 
+void appendVertexAction(QString &out, const QString &target, const QString &property,
+                        const QString &listText)
+{
+    appendPropertyActionStart(out, target, property);
+    out += QLatin1String("[ ");
+    out += listText;
+    out += QLatin1String(" ] }\n");
+}
+
+void appendVertexAnimation(QString &out, const QString &target, const QString &property,
+                           const QString &fromText, const QString &toText, double seconds,
+                           const QJsonValue &curve)
+{
+    if (isSteppedCurve(curve)) {
+        appendPauseStatement(out, seconds);
+        appendVertexAction(out, target, property, toText);
+        return;
+    }
+    out += QLatin1String("PropertyAnimation { target: ");
+    out += target;
+    out += QLatin1String("; property: \"");
+    out += property;
+    out += QLatin1String("\"; from: [ ");
+    out += fromText;
+    out += QLatin1String(" ] ; to: [ ");
+    out += toText;
+    out += QLatin1String(" ] ; ");
+    appendDurationAndEasing(out, seconds, curve);
+}
+
 QString vertexAction(const QString &target, const QString &property, const VertexList &list)
 {
-    QString out = QLatin1String("PropertyAction { target: ") + target
-            + QLatin1String("; property: \"") + property + QLatin1String("\"; value: [ ");
-    appendNumberList(out, list);
-    out += QLatin1String(" ] }\n");
+    QString out;
+    appendVertexAction(out, target, property, numberListText(list));
     return out;
 }
 
 QString vertexAnimation(const QString &target, const QString &property, const VertexList &from,
                         const VertexList &to, double seconds, const QJsonValue &curve)
 {
-    if (isSteppedCurve(curve))
-        return pauseStatement(seconds) + vertexAction(target, property, to);
-    QString out = QLatin1String("PropertyAnimation { target: ") + target
-            + QLatin1String("; property: \"") + property + QLatin1String("\"; from: [ ");
-    appendNumberList(out, from);
-    out += QLatin1String(" ] ; to: [ ");
-    appendNumberList(out, to);
-    out += QLatin1String(" ] ; ");
-    appendDurationAndEasing(out, seconds, curve);
+    QString out;
+    appendVertexAnimation(out, target, property, numberListText(from), numberListText(to),
+                          seconds, curve);
     return out;
 }
 
-QString writeDeformTimelines(const QJsonObject &ffd, const QJsonObject &root)
+void appendDeformTimelines(QString &out, const QJsonObject &ffd, const QJsonObject &root,
+                           const PartDone &partDone)
 {
     qDebug("one ffd");
-    QString out;
     for (auto skin = ffd.begin(); skin != ffd.end(); ++skin) {
         const QJsonObject slots = skin.value().toObject();
         for (auto slot = slots.begin(); slot != slots.end(); ++slot) {
@@ -84,9 +110,16 @@ QString writeDeformTimelines(const QJsonObject &ffd, const QJsonObject &root)
             const QString attachment = attachments.begin().key();
             const QString target =
                     attachmentItemId(skinDisplayName(skin.key()), slot.key(), attachment);
-            out += deformSequence(target, attachments.begin().value().toArray(),
-                                  setupVertices(root, skin.key(), slot.key(), attachment));
+            appendDeformSequence(out, target, attachments.begin().value().toArray(),
+                                 setupVertices(root, skin.key(), slot.key(), attachment));
+            reportPartDone(partDone, out);
         }
     }
+}
+
+QString writeDeformTimelines(const QJsonObject &ffd, const QJsonObject &root)
+{
+    QString out;
+    appendDeformTimelines(out, ffd, root);
     return out;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "qmltext/text_parts.h"
 #include "skins/vertex_list.h"
 
 #include <QJsonObject>
@@ -9,7 +10,18 @@
 // The "ffd" section: per skin and slot, the vertices of the slot's first
 // attachment animated as the setup vertices plus each key's deltas.
 QString writeDeformTimelines(const QJsonObject &ffd, const QJsonObject &root);
+// Each slot's sequence is reported as a part done.
+void appendDeformTimelines(QString &out, const QJsonObject &ffd, const QJsonObject &root,
+                           const PartDone &partDone = PartDone());
 
 QString vertexAction(const QString &target, const QString &property, const VertexList &list);
 QString vertexAnimation(const QString &target, const QString &property, const VertexList &from,
                         const VertexList &to, double seconds, const QJsonValue &curve);
+
+// The same statements with each list given as its numberListText: a key's
+// list ends one segment and starts the next, and is written out only once.
+void appendVertexAction(QString &out, const QString &target, const QString &property,
+                        const QString &listText);
+void appendVertexAnimation(QString &out, const QString &target, const QString &property,
+                           const QString &fromText, const QString &toText, double seconds,
+                           const QJsonValue &curve);

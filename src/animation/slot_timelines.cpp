@@ -20,7 +20,7 @@ bool isSpineColor(const QString &text)
     if (text.size() != 6 && text.size() != 8)
         return false;
     for (QChar c : text) {
-        if (!isxdigit(c.unicode()) || c.unicode() > 0x7f)
+        if (c.unicode() > 0x7f || !isxdigit(c.unicode()))
             return false;
     }
     return true;
@@ -35,9 +35,9 @@ QString colorLiteral(const QString &spineColor)
     return qmlStringLiteral(QLatin1Char('#') + qmlColor(color));
 }
 
-QString colorAction(const QString &slotIdText, const QString &spineColor)
+void appendColorAction(QString &out, const QString &slotIdText, const QString &spineColor)
 {
-    return propertyActionText(slotIdText, QStringLiteral("color"), colorLiteral(spineColor));
+    appendPropertyActionText(out, slotIdText, QStringLiteral("color"), colorLiteral(spineColor));
 }
 
 // Setup colour per slot name; when several slots share a name, the last one
@@ -55,39 +55,63 @@ QHash<QString, QString> setupColors(const QJsonArray &skeletonSlots)
     return colors;
 }
 
-QString attachmentSequence(const QString &slotIdText, const QJsonArray &keys)
+void appendAttachmentSequence(QString &out, const QString &slotIdText, const QJsonArray &keys)
 {
-    QString out = QStringLiteral("\tSequentialAnimation {\n");
+    out += QLatin1String("\tSequentialAnimation {\n");
     double previousTime = 0;
     for (const QJsonValue &element : keys) {
         const QJsonObject key = element.toObject();
         const double time = keyTime(key);
         if (time > 0)
-            out += pauseStatement(time - previousTime);
+            appendPauseStatement(out, time - previousTime);
         const QJsonValue name = key.value(QLatin1String("name"));
         const QString reference = name.isNull() ? QStringLiteral("null")
                                                 : containerId(name.toString());
-        out += QLatin1String("ScriptAction { script: ") + slotIdText + QLatin1String(".attach(")
-                + reference + QLatin1String("); }\n");
+        out += QLatin1String("ScriptAction { script: ");
+        out += slotIdText;
+        out += QLatin1String(".attach(");
+        out += reference;
+        out += QLatin1String("); }\n");
         previousTime = time;
     }
     out += QLatin1String("}\n");
-    return out;
 }
 
-QString colorSequence(const QString &slotName, const QJsonArray &keys, const QString &startColor)
+// colorAnimation for a slot whose id is already known.
+void appendColorSegment(QString &out, const QString &slotIdText, const QString &from,
+                        const QString &to, double seconds, const QJsonValue &curve)
+{
+    if (isSteppedCurve(curve)) {
+        appendPauseStatement(out, seconds);
+        appendColorAction(out, slotIdText, to);
+        return;
+    }
+    out += QLatin1String("ColorAnimation { target: ");
+    out += slotIdText;
+    out += QLatin1String("; property: \"color\"; from: ");
+    out += colorLiteral(from);
+    out += QLatin1String("; to: ");
+    out += colorLiteral(to);
+    out += QLatin1String("; ");
+    appendDurationAndEasing(out, seconds, curve);
+}
+
+void appendColorSequence(QString &out, const QString &slotName, const QJsonArray &keys,
+                         const QString &startColor)
 {
     const QString slotIdText = slotId(slotName);
-    QString out = QStringLiteral("\tSequentialAnimation {\n");
+    out += QLatin1String("\tSequentialAnimation {\n");
     appendKeyedTimeline(
             out, keys, startColor,
             [](const QJsonObject &key) { return key.value(QLatin1String("color")).toString(); },
-            [&](const QString &color) { return colorAction(slotIdText, color); },
-            [&](const QString &from, const QString &to, double seconds, const QJsonValue &curve) {
-                return colorAnimation(slotName, from, to, seconds, curve);
+            [&](QString &text, const QString &color) {
+                appendColorAction(text, slotIdText, color);
+            },
+            [&](QString &text, const QString &from, const QString &to, double seconds,
+                const QJsonValue &curve) {
+                appendColorSegment(text, slotIdText, from, to, seconds, curve);
             });
     out += QLatin1String("}\n");
-    return out;
 }
 
 } // namespace
@@ -95,35 +119,36 @@ QString colorSequence(const QString &slotName, const QJsonArray &keys, const QSt
 QString colorAnimation(const QString &slotName, const QString &from, const QString &to,
                        double seconds, const QJsonValue &curve)
 {
-    const QString slotIdText = slotId(slotName);
-    if (isSteppedCurve(curve))
-        return pauseStatement(seconds) + colorAction(slotIdText, to);
-    QString out = QLatin1String("ColorAnimation { target: ") + slotIdText
-            + QLatin1String("; property: \"color\"; from: ") + colorLiteral(from)
-            + QLatin1String("; to: ") + colorLiteral(to) + QLatin1String("; ");
-    appendDurationAndEasing(out, seconds, curve);
+    QString out;
+    appendColorSegment(out, slotId(slotName), from, to, seconds, curve);
     return out;
 }
 
-QString writeSlotTimelines(const QJsonObject &slots, const QJsonArray &skeletonSlots)
+void appendSlotTimelines(QString &out, const QJsonObject &slots, const QJsonArray &skeletonSlots,
+                         const PartDone &partDone)
 {
-    QString out;
     QHash<QString, QString> colors;
     bool colorsRead = false;
     for (auto slot = slots.begin(); slot != slots.end(); ++slot) {
         const QJsonObject timelines = slot.value().toObject();
         const QJsonArray attachmentKeys = timelines.value(QLatin1String("attachment")).toArray();
         if (!attachmentKeys.isEmpty())
-            out += attachmentSequence(slotId(slot.key()), attachmentKeys);
+            appendAttachmentSequence(out, slotId(slot.key()), attachmentKeys);
         const QJsonArray colorKeys = timelines.value(QLatin1String("color")).toArray();
         if (!colorKeys.isEmpty()) {
             if (!colorsRead) {
                 colors = setupColors(skeletonSlots);
                 colorsRead = true;
             }
-            out += colorSequence(slot.key(), colorKeys,
-                                 colors.value(slot.key(), white));
+            appendColorSequence(out, slot.key(), colorKeys, colors.value(slot.key(), white));
         }
+        reportPartDone(partDone, out);
     }
+}
+
+QString writeSlotTimelines(const QJsonObject &slots, const QJsonArray &skeletonSlots)
+{
+    QString out;
+    appendSlotTimelines(out, slots, skeletonSlots);
     return out;
 }

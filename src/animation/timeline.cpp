@@ -2,8 +2,21 @@
 
 #include "qmltext/number_format.h"
 
+#include <charconv>
 #include <climits>
 #include <cmath>
+
+namespace {
+
+// The text of QString::number(value), without a temporary string.
+void appendInteger(QString &out, int value)
+{
+    char digits[16];
+    const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value);
+    out += QLatin1String(digits, int(end.ptr - digits));
+}
+
+} // namespace
 
 int segmentMilliseconds(double seconds)
 {
@@ -17,17 +30,23 @@ int segmentMilliseconds(double seconds)
     return int(milliseconds);
 }
 
-QString easingText(const QJsonValue &curve)
+void appendEasing(QString &out, const QJsonValue &curve)
 {
     if (!curve.isArray())
-        return QString();
-    QString out = QStringLiteral("; easing.bezierCurve: [ ");
+        return;
+    out += QLatin1String("; easing.bezierCurve: [ ");
     const QJsonArray controls = curve.toArray();
     for (const QJsonValue &control : controls) {
         appendNumber(out, control.toDouble());
         out += QLatin1String(", ");
     }
     out += QLatin1String("1,1 ]");
+}
+
+QString easingText(const QJsonValue &curve)
+{
+    QString out;
+    appendEasing(out, curve);
     return out;
 }
 
@@ -36,17 +55,25 @@ bool isSteppedCurve(const QJsonValue &curve)
     return curve.isString() && curve.toString() == QLatin1String("stepped");
 }
 
+void appendPauseStatement(QString &out, double seconds)
+{
+    out += QLatin1String("PauseAnimation { duration: ");
+    appendInteger(out, segmentMilliseconds(seconds));
+    out += QLatin1String(" }\n");
+}
+
 QString pauseStatement(double seconds)
 {
-    return QLatin1String("PauseAnimation { duration: ")
-            + QString::number(segmentMilliseconds(seconds)) + QLatin1String(" }\n");
+    QString out;
+    appendPauseStatement(out, seconds);
+    return out;
 }
 
 void appendDurationAndEasing(QString &out, double seconds, const QJsonValue &curve)
 {
     out += QLatin1String("duration: ");
-    out += QString::number(segmentMilliseconds(seconds));
-    out += easingText(curve);
+    appendInteger(out, segmentMilliseconds(seconds));
+    appendEasing(out, curve);
     out += QLatin1String(" }\n");
 }
 

@@ -12,10 +12,12 @@ int segmentMilliseconds(double seconds);
 // "; easing.bezierCurve: [ c1, c2, ..., 1,1 ]" for a curve that is an array,
 // the empty text for any other curve.
 QString easingText(const QJsonValue &curve);
+void appendEasing(QString &out, const QJsonValue &curve);
 
 bool isSteppedCurve(const QJsonValue &curve);
 // "PauseAnimation { duration: ms }\n".
 QString pauseStatement(double seconds);
+void appendPauseStatement(QString &out, double seconds);
 // Appends "duration: ms", the easing of an array curve and " }\n": the common
 // end of every animation statement of a segment.
 void appendDurationAndEasing(QString &out, double seconds, const QJsonValue &curve);
@@ -32,11 +34,12 @@ struct TimelineState {
 
 // The rule shared by bone, colour and deform timelines: a key at time 0 sets
 // its value at once; any other key animates from the previous value over the
-// time since the previous key, shaped by the previous key's curve.
-template <typename Value, typename ReadValue, typename SetStatement, typename SegmentStatement>
+// time since the previous key, shaped by the previous key's curve. The two
+// statement writers append to out: appendSet(out, value) and
+// appendSegment(out, from, to, seconds, curve).
+template <typename Value, typename ReadValue, typename AppendSet, typename AppendSegment>
 void appendKeyedTimeline(QString &out, const QJsonArray &keys, const Value &startValue,
-                         ReadValue readValue, SetStatement setStatement,
-                         SegmentStatement segmentStatement)
+                         ReadValue readValue, AppendSet appendSet, AppendSegment appendSegment)
 {
     TimelineState<Value> state;
     state.previousValue = startValue;
@@ -45,10 +48,10 @@ void appendKeyedTimeline(QString &out, const QJsonArray &keys, const Value &star
         const double time = keyTime(key);
         const Value value = readValue(key);
         if (time == 0) {
-            out += setStatement(value);
+            appendSet(out, value);
         } else {
-            out += segmentStatement(state.previousValue, value, time - state.previousTime,
-                                    state.previousCurve);
+            appendSegment(out, state.previousValue, value, time - state.previousTime,
+                          state.previousCurve);
             state.previousTime = time;
         }
         state.previousValue = value;

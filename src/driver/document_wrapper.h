@@ -14,9 +14,10 @@ QString documentHeader(const QString &imageFolder);
 void wrapDocument(QString &body, const QString &imageFolder);
 
 // wrapDocument piece by piece: the header at once, each body block indented
-// and encoded as UTF-8 as it comes, the closing brace at finish(). The bytes
-// are those of wrapDocument over all blocks, but the whole document is never
-// held in memory.
+// and encoded as UTF-8 straight into one reused write buffer as it comes, the
+// closing brace at finish(). The bytes are those of wrapDocument over all
+// blocks, however the body is cut into blocks, but the whole document is
+// never held in memory.
 class DocumentWriter
 {
 public:
@@ -26,12 +27,15 @@ public:
     bool finish();
 
 private:
-    void appendEncoded(const QString &text);
+    void appendBytes(const QByteArray &bytes);
+    void appendIndentedUtf8(const QChar *begin, const QChar *end);
     void flushBuffer();
 
     QIODevice *m_device;
     QByteArray m_buffer;
-    QString m_indented;
+    int m_used = 0;
+    // A high surrogate at the end of one block, waiting for its low half.
+    ushort m_highSurrogate = 0;
     bool m_bodyStarted = false;
     bool m_failed = false;
 };

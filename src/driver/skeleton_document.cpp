@@ -24,12 +24,18 @@ QString aliasLines(const QMap<QString, QString> &aliases)
     return out;
 }
 
-QString animationBlock(const QJsonObject &animations, const QString &name,
-                       const QJsonArray &skeletonSlots, const QJsonObject &root)
+// The root alias of one animation and the item that holds it.
+void appendAnimationBlock(QString &out, const QJsonObject &animations, const QString &name,
+                          const QJsonArray &skeletonSlots, const QJsonObject &root,
+                          const PartDone &partDone)
 {
-    return QLatin1String("property alias ") + animationAliasName(name) + QLatin1String(": ")
-            + animationId(name) + QLatin1String("\nItem {\n")
-            + writeAnimation(animations, name, skeletonSlots, root) + QLatin1String("}\n");
+    out += QLatin1String("property alias ");
+    out += animationAliasName(name);
+    out += QLatin1String(": ");
+    out += animationId(name);
+    out += QLatin1String("\nItem {\n");
+    appendAnimation(out, animations, name, skeletonSlots, root, partDone);
+    out += QLatin1String("}\n");
 }
 
 } // namespace
@@ -49,14 +55,25 @@ bool writeSkeletonDocument(const QJsonObject &root, bool packed, const QString &
         document.appendBody(writeSlot(slot.toObject()));
     document.appendBody(writeAttachments(root));
 
+    // The skins and the animations are the bulk of the document: they reach the
+    // writer a part at a time instead of as one text each. The text keeps its
+    // capacity from part to part.
+    QString text;
+    const PartDone handToWriter = [&document](QString &partText) {
+        document.appendBody(partText);
+        partText.resize(0);
+    };
     QMap<QString, QString> attachmentAliases;
-    document.appendBody(writeSkins(packed, root.value(QLatin1String("skins")).toObject(), root,
-                                   attachmentAliases));
+    appendSkins(text, packed, root.value(QLatin1String("skins")).toObject(), root,
+                attachmentAliases, handToWriter);
+    handToWriter(text);
     document.appendBody(aliasLines(attachmentAliases));
 
     const QJsonObject animations = root.value(QLatin1String("animations")).toObject();
-    for (auto it = animations.begin(); it != animations.end(); ++it)
-        document.appendBody(animationBlock(animations, it.key(), slots, root));
+    for (auto it = animations.begin(); it != animations.end(); ++it) {
+        appendAnimationBlock(text, animations, it.key(), slots, root, handToWriter);
+        handToWriter(text);
+    }
     return document.finish();
 }
 

@@ -15,13 +15,20 @@ void appendWithTabAfterLineFeeds(QString &out, const QString &text)
     out.append(lineStart, int(end - lineStart));
 }
 
+void appendIndentedLines(QString &out, const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    out.append(QLatin1Char('\t'));
+    appendWithTabAfterLineFeeds(out, text);
+}
+
 QString indentLines(const QString &text)
 {
     if (text.isEmpty())
         return text;
     QString out;
     out.reserve(text.size() + text.size() / 16 + 2);
-    out.append(QLatin1Char('\t'));
-    appendWithTabAfterLineFeeds(out, text);
+    appendIndentedLines(out, text);
     return out;
 }

@@ -2,19 +2,60 @@
 
 #include "number_format.h"
 
+void appendPropertyActionStart(QString &out, const QString &target, const QString &property)
+{
+    out += QLatin1String("PropertyAction { target: ");
+    out += target;
+    out += QLatin1String("; property: \"");
+    out += property;
+    out += QLatin1String("\"; value: ");
+}
+
+void appendPropertyActionNumber(QString &out, const QString &target, const QString &property,
+                                double value)
+{
+    appendPropertyActionStart(out, target, property);
+    appendNumber(out, value);
+    out += QLatin1String(" }\n");
+}
+
+void appendPropertyActionText(QString &out, const QString &target, const QString &property,
+                              const QString &value)
+{
+    appendPropertyActionStart(out, target, property);
+    out += value;
+    out += QLatin1String(" }\n");
+}
+
+void appendPropertyChanges(QString &out, const QString &target, const QString &property,
+                           const QString &value)
+{
+    out += QLatin1String("PropertyChanges { target: ");
+    out += target;
+    out += QLatin1String("; ");
+    out += property;
+    out += QLatin1String(": ");
+    out += value;
+    out += QLatin1String(" }\n");
+}
+
 QString propertyActionNumber(const QString &target, const QString &property, double value)
 {
-    return propertyActionText(target, property, formatNumber(value));
+    QString out;
+    appendPropertyActionNumber(out, target, property, value);
+    return out;
 }
 
 QString propertyActionText(const QString &target, const QString &property, const QString &value)
 {
-    return QLatin1String("PropertyAction { target: ") + target + QLatin1String("; property: \"")
-            + property + QLatin1String("\"; value: ") + value + QLatin1String(" }\n");
+    QString out;
+    appendPropertyActionText(out, target, property, value);
+    return out;
 }
 
 QString propertyChanges(const QString &target, const QString &property, const QString &value)
 {
-    return QLatin1String("PropertyChanges { target: ") + target + QLatin1String("; ") + property
-            + QLatin1String(": ") + value + QLatin1String(" }\n");
+    QString out;
+    appendPropertyChanges(out, target, property, value);
+    return out;
 }

@@ -4,6 +4,7 @@
 #include "mesh_item.h"
 #include "qmltext/qml_ids.h"
 
+#include <QHash>
 #include <QVariant>
 
 #include <climits>
@@ -25,19 +26,43 @@ int variantInt(const QJsonValue &element)
     return int(rounded);
 }
 
-QString boneIdAt(const QJsonArray &skeletonBones, int index)
+// The id of each skeleton bone, made the first time an influence of the mesh
+// names it: a mesh names the same few bones over and over. Filled as the
+// influences come, so that its cost follows the mesh, not the skeleton.
+class BoneIds
 {
-    QString name;
-    if (index >= 0 && index < skeletonBones.size())
-        name = skeletonBones.at(index).toObject().value(QLatin1String("name")).toString();
-    return boneId(name);
-}
+public:
+    explicit BoneIds(const QJsonArray &skeletonBones) : m_bones(skeletonBones) {}
+
+    QString at(int index)
+    {
+        // Every index outside the skeleton names the bone without a name.
+        if (index < 0 || index >= m_bones.size())
+            index = -1;
+        auto it = m_ids.constFind(index);
+        if (it == m_ids.constEnd())
+            it = m_ids.insert(index, boneId(nameAt(index)));
+        return it.value();
+    }
+
+private:
+    QString nameAt(int index) const
+    {
+        if (index < 0)
+            return QString();
+        return m_bones.at(index).toObject().value(QLatin1String("name")).toString();
+    }
+
+    const QJsonArray &m_bones;
+    QHash<int, QString> m_ids;
+};
 
 } // namespace
 
 SkinnedVertices splitSkinnedVertices(const QJsonArray &vertices, const QJsonArray &skeletonBones)
 {
     SkinnedVertices split;
+    BoneIds boneIds(skeletonBones);
     const int size = vertices.size();
     int i = 0;
     while (i < size) {
@@ -47,7 +72,7 @@ SkinnedVertices splitSkinnedVertices(const QJsonArray &vertices, const QJsonArra
         split.boneCounts.append(count);
         ++i;
         for (int influence = 0; influence < count; ++influence, i += 4) {
-            split.bones.append(boneIdAt(skeletonBones, variantInt(vertices.at(i))));
+            split.bones.append(boneIds.at(variantInt(vertices.at(i))));
             split.boneVertices.append(vertexValue(vertices.at(i + 1)));
             split.boneVertices.append(vertexValue(vertices.at(i + 2)));
             split.weights.append(vertexValue(vertices.at(i + 3)));

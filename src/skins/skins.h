@@ -1,5 +1,7 @@
 #pragma once
 
+#include "qmltext/text_parts.h"
+
 #include <QJsonObject>
 #include <QMap>
 #include <QString>
@@ -14,3 +16,8 @@ QString writeSkinState(const QString &skinName, const QJsonObject &skin);
 // skin holding the items of all its attachments.
 QString writeSkins(bool packed, const QJsonObject &skins, const QJsonObject &root,
                    QMap<QString, QString> &aliases);
+
+// writeSkins appended to out, with each state and each attachment item
+// reported as a part done: the section can be the largest of the document.
+void appendSkins(QString &out, bool packed, const QJsonObject &skins, const QJsonObject &root,
+                 QMap<QString, QString> &aliases, const PartDone &partDone = PartDone());
