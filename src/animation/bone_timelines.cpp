@@ -18,7 +18,7 @@ struct BonePass {
 };
 
 void appendBonePass(QString &out, const QString &target, const QJsonArray &keys,
-                    const BonePass &pass)
+                    const BonePass &pass, const PartDone &partDone)
 {
     const QString property = QLatin1String(pass.property);
     const QLatin1String field(pass.field);
@@ -34,7 +34,8 @@ void appendBonePass(QString &out, const QString &target, const QJsonArray &keys,
             },
             [&](QString &text, double from, double to, double seconds, const QJsonValue &curve) {
                 appendNumberAnimation(text, target, property, from, to, seconds, curve);
-            });
+            },
+            partDone);
     out += QLatin1String("\t}\n");
 }
 
@@ -91,16 +92,16 @@ void appendBoneTimelines(QString &out, const QJsonObject &bones, const PartDone 
         const QJsonObject timelines = bone.value().toObject();
         const QJsonValue rotate = timelines.value(QLatin1String("rotate"));
         if (!rotate.isUndefined())
-            appendBonePass(out, target, rotate.toArray(), rotatePass);
+            appendBonePass(out, target, rotate.toArray(), rotatePass, partDone);
         const QJsonValue scale = timelines.value(QLatin1String("scale"));
         if (!scale.isUndefined()) {
-            appendBonePass(out, target, scale.toArray(), scaleXPass);
-            appendBonePass(out, target, scale.toArray(), scaleYPass);
+            appendBonePass(out, target, scale.toArray(), scaleXPass, partDone);
+            appendBonePass(out, target, scale.toArray(), scaleYPass, partDone);
         }
         const QJsonValue translate = timelines.value(QLatin1String("translate"));
         if (!translate.isUndefined()) {
-            appendBonePass(out, target, translate.toArray(), translateXPass);
-            appendBonePass(out, target, translate.toArray(), translateYPass);
+            appendBonePass(out, target, translate.toArray(), translateXPass, partDone);
+            appendBonePass(out, target, translate.toArray(), translateYPass, partDone);
         }
         reportPartDone(partDone, out);
     }

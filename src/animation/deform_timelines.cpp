@@ -28,11 +28,13 @@ VertexList keyVertices(const QJsonObject &key, const VertexList &setup)
 }
 
 void appendDeformSequence(QString &out, const QString &target, const QJsonArray &keys,
-                          const VertexList &setup)
+                          const VertexList &setup, const PartDone &partDone)
 {
     const QString property = QStringLiteral("vertices");
     out += QLatin1String("\tSequentialAnimation {\n");
     // The timeline carries each key's vertices as text, made once per key.
+    // Every key repeats the whole setup list, so one sequence grows with keys
+    // times vertices: a file of a hundred kilobytes can ask for gigabytes.
     appendKeyedTimeline(
             out, keys, numberListText(setup),
             [&](const QJsonObject &key) { return numberListText(keyVertices(key, setup)); },
@@ -42,7 +44,8 @@ void appendDeformSequence(QString &out, const QString &target, const QJsonArray 
             [&](QString &text, const QString &from, const QString &to, double seconds,
                 const QJsonValue &curve) {
                 appendVertexAnimation(text, target, property, from, to, seconds, curve);
-            });
+            },
+            partDone);
     out += QLatin1String("\t}\n");
 }
 
@@ -111,7 +114,8 @@ void appendDeformTimelines(QString &out, const QJsonObject &ffd, const QJsonObje
             const QString target =
                     attachmentItemId(skinDisplayName(skin.key()), slot.key(), attachment);
             appendDeformSequence(out, target, attachments.begin().value().toArray(),
-                                 setupVertices(root, skin.key(), slot.key(), attachment));
+                                 setupVertices(root, skin.key(), slot.key(), attachment),
+                                 partDone);
             reportPartDone(partDone, out);
         }
     }

@@ -10,7 +10,8 @@
 // The "ffd" section: per skin and slot, the vertices of the slot's first
 // attachment animated as the setup vertices plus each key's deltas.
 QString writeDeformTimelines(const QJsonObject &ffd, const QJsonObject &root);
-// Each slot's sequence is reported as a part done.
+// Each slot's sequence, and long text between its keys, is reported as a part
+// done.
 void appendDeformTimelines(QString &out, const QJsonObject &ffd, const QJsonObject &root,
                            const PartDone &partDone = PartDone());
 

@@ -55,7 +55,8 @@ QHash<QString, QString> setupColors(const QJsonArray &skeletonSlots)
     return colors;
 }
 
-void appendAttachmentSequence(QString &out, const QString &slotIdText, const QJsonArray &keys)
+void appendAttachmentSequence(QString &out, const QString &slotIdText, const QJsonArray &keys,
+                              const PartDone &partDone)
 {
     out += QLatin1String("\tSequentialAnimation {\n");
     double previousTime = 0;
@@ -73,6 +74,7 @@ void appendAttachmentSequence(QString &out, const QString &slotIdText, const QJs
         out += reference;
         out += QLatin1String("); }\n");
         previousTime = time;
+        reportLongPart(partDone, out);
     }
     out += QLatin1String("}\n");
 }
@@ -97,7 +99,7 @@ void appendColorSegment(QString &out, const QString &slotIdText, const QString &
 }
 
 void appendColorSequence(QString &out, const QString &slotName, const QJsonArray &keys,
-                         const QString &startColor)
+                         const QString &startColor, const PartDone &partDone)
 {
     const QString slotIdText = slotId(slotName);
     out += QLatin1String("\tSequentialAnimation {\n");
@@ -110,7 +112,8 @@ void appendColorSequence(QString &out, const QString &slotName, const QJsonArray
             [&](QString &text, const QString &from, const QString &to, double seconds,
                 const QJsonValue &curve) {
                 appendColorSegment(text, slotIdText, from, to, seconds, curve);
-            });
+            },
+            partDone);
     out += QLatin1String("}\n");
 }
 
@@ -133,14 +136,15 @@ void appendSlotTimelines(QString &out, const QJsonObject &slots, const QJsonArra
         const QJsonObject timelines = slot.value().toObject();
         const QJsonArray attachmentKeys = timelines.value(QLatin1String("attachment")).toArray();
         if (!attachmentKeys.isEmpty())
-            appendAttachmentSequence(out, slotId(slot.key()), attachmentKeys);
+            appendAttachmentSequence(out, slotId(slot.key()), attachmentKeys, partDone);
         const QJsonArray colorKeys = timelines.value(QLatin1String("color")).toArray();
         if (!colorKeys.isEmpty()) {
             if (!colorsRead) {
                 colors = setupColors(skeletonSlots);
                 colorsRead = true;
             }
-            appendColorSequence(out, slot.key(), colorKeys, colors.value(slot.key(), white));
+            appendColorSequence(out, slot.key(), colorKeys, colors.value(slot.key(), white),
+                                partDone);
         }
         reportPartDone(partDone, out);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "qmltext/text_parts.h"
+
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QJsonValue>
@@ -36,10 +38,12 @@ struct TimelineState {
 // its value at once; any other key animates from the previous value over the
 // time since the previous key, shaped by the previous key's curve. The two
 // statement writers append to out: appendSet(out, value) and
-// appendSegment(out, from, to, seconds, curve).
+// appendSegment(out, from, to, seconds, curve). Long text is handed on
+// through partDone between keys.
 template <typename Value, typename ReadValue, typename AppendSet, typename AppendSegment>
 void appendKeyedTimeline(QString &out, const QJsonArray &keys, const Value &startValue,
-                         ReadValue readValue, AppendSet appendSet, AppendSegment appendSegment)
+                         ReadValue readValue, AppendSet appendSet, AppendSegment appendSegment,
+                         const PartDone &partDone = PartDone())
 {
     TimelineState<Value> state;
     state.previousValue = startValue;
@@ -56,5 +60,6 @@ void appendKeyedTimeline(QString &out, const QJsonArray &keys, const Value &star
         }
         state.previousValue = value;
         state.previousCurve = key.value(QLatin1String("curve"));
+        reportLongPart(partDone, out);
     }
 }

@@ -16,3 +16,11 @@ inline void reportPartDone(const PartDone &partDone, QString &text)
     if (partDone)
         partDone(text);
 }
+
+// For the statements of one timeline, which may have millions of keys: hands
+// the text on once it is long, so that no sequence must fit in one QString.
+inline void reportLongPart(const PartDone &partDone, QString &text)
+{
+    if (text.size() >= (1 << 16))
+        reportPartDone(partDone, text);
+}
