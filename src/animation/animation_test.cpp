@@ -4,24 +4,11 @@
 #include "slot_timelines.h"
 #include "timeline.h"
 
-#include <QJsonDocument>
+#include "test_text.h"
+
 #include <QtTest>
 
 namespace {
-
-QJsonObject object(const QByteArray &json)
-{
-    QJsonParseError error;
-    const QJsonObject parsed = QJsonDocument::fromJson(json, &error).object();
-    if (error.error != QJsonParseError::NoError)
-        qFatal("bad test JSON: %s", qPrintable(error.errorString()));
-    return parsed;
-}
-
-QString lines(const QStringList &list)
-{
-    return list.join(QLatin1Char('\n')) + QLatin1Char('\n');
-}
 
 QString action(const char *target, const char *property, const char *value)
 {

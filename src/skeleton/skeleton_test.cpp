@@ -2,22 +2,9 @@
 #include "ik_joint.h"
 #include "slot.h"
 
-#include <QJsonDocument>
+#include "test_text.h"
+
 #include <QtTest>
-
-namespace {
-
-QJsonObject object(const char *json)
-{
-    return QJsonDocument::fromJson(json).object();
-}
-
-QString lines(const QStringList &list)
-{
-    return list.join(QLatin1Char('\n')) + QLatin1Char('\n');
-}
-
-} // namespace
 
 class SkeletonTest : public QObject
 {

@@ -3,24 +3,11 @@
 #include "skinned_mesh_item.h"
 #include "skins.h"
 
-#include <QJsonDocument>
+#include "test_text.h"
+
 #include <QtTest>
 
 namespace {
-
-QJsonObject object(const QByteArray &json)
-{
-    QJsonParseError error;
-    const QJsonObject parsed = QJsonDocument::fromJson(json, &error).object();
-    if (error.error != QJsonParseError::NoError)
-        qFatal("bad test JSON: %s", qPrintable(error.errorString()));
-    return parsed;
-}
-
-QString lines(const QStringList &list)
-{
-    return list.join(QLatin1Char('\n')) + QLatin1Char('\n');
-}
 
 const QByteArray twoBones = R"({"bones": [{"name": "root"}, {"name": "left arm"}]})";
 
