@@ -34,11 +34,15 @@ class DocumentWriterTest : public QObject
 private Q_SLOTS:
     void encodesLikeToUtf8_data();
     void encodesLikeToUtf8();
+    void reportsFailedWrites();
 };
 
 void DocumentWriterTest::encodesLikeToUtf8_data()
 {
     QTest::addColumn<QStringList>("blocks");
+    QTest::newRow("no body") << QStringList();
+    QTest::newRow("empty blocks") << QStringList({"", ""});
+    QTest::newRow("blocks without and with line feeds") << QStringList({"a {\n", "", "\tb\n\n", "}\n"});
     QTest::newRow("surrogate pair cut between blocks")
             << QStringList({units({'a', 0xd83d}), units({0xde00, '\n'})});
     QTest::newRow("unpaired high surrogate before a line feed")
@@ -69,6 +73,14 @@ void DocumentWriterTest::encodesLikeToUtf8()
     QString document = blocks.join(QString());
     wrapDocument(document, QStringLiteral("f"));
     QCOMPARE(bytes, document.toUtf8());
+}
+
+void DocumentWriterTest::reportsFailedWrites()
+{
+    QBuffer closed;
+    DocumentWriter writer(&closed, QStringLiteral("f"));
+    writer.appendBody(QStringLiteral("x\n"));
+    QVERIFY(!writer.finish());
 }
 
 QTEST_APPLESS_MAIN(DocumentWriterTest)

@@ -3,7 +3,6 @@
 #include "skeleton_document.h"
 #include "skeleton_file.h"
 
-#include <QBuffer>
 #include <QJsonDocument>
 #include <QtTest>
 
@@ -16,9 +15,6 @@ private Q_SLOTS:
     void names();
     void wrapper_data();
     void wrapper();
-    void writerMatchesWrapper_data();
-    void writerMatchesWrapper();
-    void writerReportsFailedWrites();
     void textPosition_data();
     void textPosition();
     void documentOrder();
@@ -75,41 +71,6 @@ void DriverTest::wrapper()
     QFETCH(QString, document);
     wrapDocument(body, folder);
     QCOMPARE(body, document);
-}
-
-void DriverTest::writerMatchesWrapper_data()
-{
-    QTest::addColumn<QStringList>("blocks");
-    QTest::newRow("none") << QStringList();
-    QTest::newRow("empty blocks") << QStringList({"", ""});
-    QTest::newRow("several") << QStringList({"a {\n", "", "\tb\n\n", "}\n"});
-    QTest::newRow("non-ASCII") << QStringList({QString::fromUtf8("骨 {\n"), "é\n"});
-    // Bigger than one write chunk, so the buffer is flushed in between.
-    QTest::newRow("large") << QStringList({QString(700000, QLatin1Char('x')) + "\n",
-                                           QString(700000, QLatin1Char('y')) + "\n"});
-}
-
-void DriverTest::writerMatchesWrapper()
-{
-    QFETCH(QStringList, blocks);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    DocumentWriter writer(&buffer, QStringLiteral("f"));
-    for (const QString &block : blocks)
-        writer.appendBody(block);
-    QVERIFY(writer.finish());
-    QString body = blocks.join(QString());
-    wrapDocument(body, QStringLiteral("f"));
-    QCOMPARE(bytes, body.toUtf8());
-}
-
-void DriverTest::writerReportsFailedWrites()
-{
-    QBuffer closed;
-    DocumentWriter writer(&closed, QStringLiteral("f"));
-    writer.appendBody(QStringLiteral("x\n"));
-    QVERIFY(!writer.finish());
 }
 
 void DriverTest::textPosition_data()
