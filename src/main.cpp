@@ -13,5 +13,7 @@ int main(int argc, char *argv[])
         arguments.append(QString::fromUtf8(argv[i]));
     QTextStream messages(stdout);
     messages.setCodec(QTextCodec::codecForName("UTF-8"));
-    return runConverter(arguments, messages);
+    QTextStream errors(stderr);
+    errors.setCodec(QTextCodec::codecForName("UTF-8"));
+    return runConverter(arguments, messages, errors);
 }

@@ -5,11 +5,10 @@
 #include "qmltext/qml_ids.h"
 #include "slot_timelines.h"
 
-void appendAnimation(QString &out, const QJsonObject &animations, const QString &name,
+void appendAnimation(QString &out, const QJsonObject &animation, const QString &name,
                      const QJsonArray &skeletonSlots, const QJsonObject &root,
                      const PartDone &partDone)
 {
-    const QJsonObject animation = animations.value(name).toObject();
     out += QLatin1String("ParallelAnimation {\n\tid: ");
     out += animationId(name);
     out += QLatin1Char('\n');
@@ -27,6 +26,6 @@ QString writeAnimation(const QJsonObject &animations, const QString &name,
                        const QJsonArray &skeletonSlots, const QJsonObject &root)
 {
     QString out;
-    appendAnimation(out, animations, name, skeletonSlots, root);
+    appendAnimation(out, animations.value(name).toObject(), name, skeletonSlots, root);
     return out;
 }

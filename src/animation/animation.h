@@ -12,6 +12,6 @@ QString writeAnimation(const QJsonObject &animations, const QString &name,
                        const QJsonArray &skeletonSlots, const QJsonObject &root);
 // Each slot's, bone's and deformed slot's sequences are reported as a part
 // done: one animation can be most of the document.
-void appendAnimation(QString &out, const QJsonObject &animations, const QString &name,
+void appendAnimation(QString &out, const QJsonObject &animation, const QString &name,
                      const QJsonArray &skeletonSlots, const QJsonObject &root,
                      const PartDone &partDone = PartDone());

@@ -5,12 +5,15 @@
 #include "skeleton_document.h"
 #include "skeleton_file.h"
 
+#include "diagnostics/diagnostics.h"
+
 #include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
 
 struct Job {
+    bool strict = false;
     QString inputPath;
     QString outputPath;
     QString imageFolder;
@@ -18,11 +21,23 @@ struct Job {
     bool announceOutput = false;
 };
 
-bool isHelpRequest(const QStringList &arguments)
+bool isHelpOption(const QString &argument)
 {
-    return arguments.size() == 1
-            && (arguments.first() == QLatin1String("-h")
-                || arguments.first() == QLatin1String("--help"));
+    return argument == QLatin1String("-h") || argument == QLatin1String("--help");
+}
+
+// Options stand before the positional arguments; a file whose name starts
+// with "--" is named as "./--name.json". Takes them off arguments; false for
+// an option that does not exist.
+bool takeOptions(QStringList &arguments, Job &job)
+{
+    while (!arguments.isEmpty() && arguments.first().startsWith(QLatin1String("--"))) {
+        if (arguments.first() != QLatin1String("--strict"))
+            return false;
+        job.strict = true;
+        arguments.removeFirst();
+    }
+    return true;
 }
 
 // Fills job from the arguments; false when they leave no input name.
@@ -57,7 +72,14 @@ bool isSameFile(const QString &a, const QString &b)
     return !canonicalA.isEmpty() && canonicalA == QFileInfo(b).canonicalFilePath();
 }
 
-int convert(const Job &job, QTextStream &messages)
+void printDiagnostics(const Diagnostics &diagnostics, const QString &inputPath,
+                      QTextStream &errors)
+{
+    for (const QString &line : diagnostics.lines(inputPath))
+        say(errors, line + QLatin1Char('\n'));
+}
+
+int convert(const Job &job, QTextStream &messages, QTextStream &errors)
 {
     if (job.announceOutput)
         say(messages, QLatin1String("Saving QML file to: ") + job.outputPath + QLatin1Char('\n'));
@@ -75,8 +97,17 @@ int convert(const Job &job, QTextStream &messages)
     QJsonDocument document;
     if (!loadSkeletonJson(job.inputPath, document, messages))
         return 1;
-    if (!writeSkeletonDocument(document.object(), job.packed, job.imageFolder, &output)
-        || !output.commit()) {
+    Diagnostics diagnostics;
+    const bool written = writeSkeletonDocument(document.object(), job.packed, job.imageFolder,
+                                               &output, diagnostics);
+    printDiagnostics(diagnostics, job.inputPath, errors);
+    if (job.strict && diagnostics.warningCount() > 0) {
+        // Nothing is committed: an existing output stays as it was.
+        output.cancelWriting();
+        say(messages, QStringLiteral("Stopped by --strict: the input has warnings.\n"));
+        return 1;
+    }
+    if (!written || !output.commit()) {
         say(messages, QLatin1String("Couldn't write output file: ") + output.errorString()
                     + QLatin1String(".\n"));
         return 1;
@@ -87,16 +118,17 @@ int convert(const Job &job, QTextStream &messages)
 
 } // namespace
 
-int runConverter(const QStringList &arguments, QTextStream &messages)
+int runConverter(QStringList arguments, QTextStream &messages, QTextStream &errors)
 {
-    if (isHelpRequest(arguments)) {
-        say(messages, usageText);
+    if (arguments.size() == 1 && isHelpOption(arguments.first())) {
+        say(messages, usageText + helpText);
         return 0;
     }
     Job job;
-    if (arguments.isEmpty() || arguments.size() > 3 || !readArguments(arguments, job, messages)) {
+    if (!takeOptions(arguments, job) || arguments.isEmpty() || arguments.size() > 3
+        || !readArguments(arguments, job, messages)) {
         say(messages, usageText);
         return 1;
     }
-    return convert(job, messages);
+    return convert(job, messages, errors);
 }

@@ -6,5 +6,5 @@ class QTextStream;
 
 // The whole run for the arguments after the program's name: names derived,
 // input read, document built and saved. Returns the exit status; progress
-// and errors go to messages.
-int runConverter(const QStringList &arguments, QTextStream &messages);
+// and fatal errors go to messages, warnings and notes to errors.
+int runConverter(QStringList arguments, QTextStream &messages, QTextStream &errors);

@@ -1,6 +1,6 @@
 #include "document_wrapper.h"
 
-#include "global_strings.h"
+#include "qmltext/global_strings.h"
 #include "qmltext/indent.h"
 #include "qmltext/string_literal.h"
 

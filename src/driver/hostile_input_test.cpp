@@ -353,7 +353,7 @@ void HostileInputTest::timelinesReachTheWriterInPieces()
     QString whole;
     int largestPart = 0;
     QString text;
-    appendAnimation(text, animations, QStringLiteral("a"), skeletonSlots, root, [&](QString &part) {
+    appendAnimation(text, animations.value(QStringLiteral("a")).toObject(), QStringLiteral("a"), skeletonSlots, root, [&](QString &part) {
         largestPart = qMax(largestPart, part.size());
         whole += part;
         part.resize(0);

@@ -8,3 +8,5 @@
 void say(QTextStream &messages, const QString &text);
 
 extern const QString usageText;
+// The lines after the usage line that -h and --help add.
+extern const QString helpText;

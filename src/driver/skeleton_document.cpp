@@ -1,6 +1,7 @@
 #include "skeleton_document.h"
 
 #include "animation/animation.h"
+#include "check/skeleton_check.h"
 #include "document_wrapper.h"
 #include "qmltext/qml_ids.h"
 #include "skeleton/bone.h"
@@ -8,6 +9,7 @@
 #include "skeleton/slot.h"
 #include "skins/attachment_index.h"
 #include "skins/skins.h"
+#include "upgrade/upgrade.h"
 
 #include <QBuffer>
 #include <QJsonArray>
@@ -25,7 +27,7 @@ QString aliasLines(const QMap<QString, QString> &aliases)
 }
 
 // The root alias of one animation and the item that holds it.
-void appendAnimationBlock(QString &out, const QJsonObject &animations, const QString &name,
+void appendAnimationBlock(QString &out, const QJsonObject &animation, const QString &name,
                           const QJsonArray &skeletonSlots, const QJsonObject &root,
                           const PartDone &partDone)
 {
@@ -34,15 +36,28 @@ void appendAnimationBlock(QString &out, const QJsonObject &animations, const QSt
     out += QLatin1String(": ");
     out += animationId(name);
     out += QLatin1String("\nItem {\n");
-    appendAnimation(out, animations, name, skeletonSlots, root, partDone);
+    appendAnimation(out, animation, name, skeletonSlots, root, partDone);
     out += QLatin1String("}\n");
 }
 
 } // namespace
 
-bool writeSkeletonDocument(const QJsonObject &root, bool packed, const QString &imageFolder,
-                           QIODevice *device)
+bool writeSkeletonDocument(const QJsonObject &input, bool packed, const QString &imageFolder,
+                           QIODevice *device, Diagnostics &diagnostics)
 {
+    const bool upgrading = needsUpgrade(input);
+    CarryOverReport lost;
+    UpgradedSetup upgraded;
+    if (upgrading) {
+        diagnostics.note(versionNote(input));
+        upgraded = upgradeSetup(input, lost, diagnostics);
+    } else {
+        upgraded.skeleton = input;
+    }
+    const QJsonObject &root = upgraded.skeleton;
+    SkeletonCheck check(root, diagnostics);
+    check.checkSetup();
+
     DocumentWriter document(device, imageFolder);
     const QJsonArray bones = root.value(QLatin1String("bones")).toArray();
     for (const QJsonValue &bone : bones)
@@ -69,19 +84,34 @@ bool writeSkeletonDocument(const QJsonObject &root, bool packed, const QString &
     handToWriter(text);
     document.appendBody(aliasLines(attachmentAliases));
 
+    // A newer file's animations are upgraded one at a time, as they are
+    // written, so that no upgraded copy of all of them is ever held.
     const QJsonObject animations = root.value(QLatin1String("animations")).toObject();
     for (auto it = animations.begin(); it != animations.end(); ++it) {
-        appendAnimationBlock(text, animations, it.key(), slots, root, handToWriter);
+        QJsonObject animation = it.value().toObject();
+        if (upgrading)
+            animation = upgradeAnimation(it.key(), animation, upgraded.context, lost, diagnostics);
+        check.checkAnimation(it.key(), animation);
+        appendAnimationBlock(text, animation, it.key(), slots, root, handToWriter);
         handToWriter(text);
     }
+    if (upgrading && !lost.isEmpty())
+        diagnostics.note(lost.noteText());
     return document.finish();
 }
 
-QByteArray convertSkeleton(const QJsonObject &root, bool packed, const QString &imageFolder)
+QByteArray convertSkeleton(const QJsonObject &root, bool packed, const QString &imageFolder,
+                           Diagnostics &diagnostics)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    writeSkeletonDocument(root, packed, imageFolder, &buffer);
+    writeSkeletonDocument(root, packed, imageFolder, &buffer, diagnostics);
     return bytes;
+}
+
+QByteArray convertSkeleton(const QJsonObject &root, bool packed, const QString &imageFolder)
+{
+    Diagnostics diagnostics;
+    return convertSkeleton(root, packed, imageFolder, diagnostics);
 }

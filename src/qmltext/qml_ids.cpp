@@ -1,6 +1,6 @@
 #include "qml_ids.h"
 
-#include "driver/global_strings.h"
+#include "global_strings.h"
 #include "identifier.h"
 
 #include <QSet>

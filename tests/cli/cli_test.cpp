@@ -10,6 +10,9 @@ namespace {
 const QByteArray skeleton = R"({"bones": [{"name": "root"}]})";
 const QByteArray previousOutput = "previous output, must survive\n";
 const QByteArray usage = "Usage: rigsmith input.json [Output.qml] [packed]\n";
+const QByteArray help = usage
+        + "       rigsmith auto name.json [folder] [packed]\n"
+          "       rigsmith --strict ...   any warning fails the run and leaves the output as it was\n";
 
 struct Run {
     int status;
@@ -73,8 +76,10 @@ void CliTest::usageLine_data()
     QTest::newRow("no arguments fail") << QStringList() << usage << 1;
     QTest::newRow("four arguments fail") << QStringList({"a.json", "b.qml", "c", "packed"})
                                          << usage << 1;
-    QTest::newRow("-h asks for it") << QStringList({"-h"}) << usage << 0;
-    QTest::newRow("--help asks for it") << QStringList({"--help"}) << usage << 0;
+    QTest::newRow("-h asks for it") << QStringList({"-h"}) << help << 0;
+    QTest::newRow("--help asks for it") << QStringList({"--help"}) << help << 0;
+    QTest::newRow("an unknown option") << QStringList({"--fast", "a.json"}) << usage << 1;
+    QTest::newRow("--strict alone leaves no input") << QStringList({"--strict"}) << usage << 1;
     QTest::newRow("packed alone leaves no input")
             << QStringList({"packed"}) << "Using spritesheets.\n" + usage << 1;
     QTest::newRow("auto alone leaves no input") << QStringList({"auto"}) << usage << 1;

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+// What a newer file holds that the 2.x layout, and so the document, cannot
+// hold. The order of the kinds is the order of the note line.
+enum class Lost {
+    // Setup pose and skins.
+    SkinBonesAndConstraints,
+    InheritModes,
+    BoneShear,
+    SlotDarkColor,
+    IkSettings,
+    TransformConstraints,
+    PathConstraints,
+    PhysicsConstraints,
+    ImageSequences,
+    WeightedBoundingBoxes,
+    PathAttachments,
+    PointAttachments,
+    ClippingAttachments,
+    DroppedAttachmentDeforms,
+    // Animations.
+    RotateTurns,
+    ShearTimelines,
+    InheritTimelines,
+    DarkColorTimelines,
+    ExtraColorTimelines,
+    ColorChannelCurves,
+    FlatSegmentCurves,
+    SequenceTimelines,
+    DrawOrderTimelines,
+    EventTimelines,
+    IkTimelines,
+    TransformTimelines,
+    PathTimelines,
+    PhysicsTimelines,
+    // Any construct given in two spellings: the later ones.
+    SecondSpellings,
+    Count
+};
+
+// Counts per kind of what was not carried over.
+class CarryOverReport
+{
+public:
+    CarryOverReport();
+    void count(Lost kind, qint64 times = 1);
+    qint64 countOf(Lost kind) const { return m_counts.at(int(kind)); }
+    bool isEmpty() const;
+    // "not carried over: shear timelines (3), event timelines (1)", the kinds
+    // in their fixed order.
+    QString noteText() const;
+
+private:
+    QVector<qint64> m_counts;
+};
+
+// The words for one kind in the note line.
+QString lostKindName(Lost kind);

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "carry_over.h"
+#include "diagnostics/diagnostics.h"
+
+#include <QHash>
+#include <QJsonObject>
+#include <QSet>
+#include <QString>
+#include <QVector>
+
+// Newer Spine files are turned into the 2.x layout that the writers read,
+// once for the setup pose and the skins, then one animation at a time as the
+// document is written, so that an upgraded copy of the animations is never
+// held whole.
+
+struct AttachmentPath {
+    QString skin;
+    QString slot;
+    QString attachment;
+};
+inline bool operator==(const AttachmentPath &a, const AttachmentPath &b)
+{
+    return a.skin == b.skin && a.slot == b.slot && a.attachment == b.attachment;
+}
+inline uint qHash(const AttachmentPath &path, uint seed = 0)
+{
+    return ::qHash(path.skin, seed) ^ (::qHash(path.slot, seed) * 31u)
+            ^ (::qHash(path.attachment, seed) * 131u);
+}
+
+// What the setup upgrade learned that the animations need.
+struct UpgradeContext {
+    // Skins are an array (3.8 and later): missing scale keys mean 1 and
+    // curve arrays are per channel, in seconds and value units.
+    bool newLayout = false;
+    // Linked meshes that follow their parent's deform timelines.
+    struct LinkedDeform {
+        AttachmentPath linked;
+        AttachmentPath parent;
+    };
+    QVector<LinkedDeform> linkedDeforms;
+    // Attachments that were dropped: their deform timelines go too.
+    QSet<AttachmentPath> dropped;
+    // Per slot, the attachment names dropped in every skin that had them:
+    // an attachment key naming one hides the attachment.
+    QHash<QString, QSet<QString>> hiddenNames;
+};
+
+struct UpgradedSetup {
+    // bones, ik, slots and skins in the 2.x layout; "animations" as the
+    // file holds it, each to be passed through upgradeAnimation.
+    QJsonObject skeleton;
+    UpgradeContext context;
+};
+
+// True when the file is of a newer layout and must be upgraded; a file that
+// is not is read exactly as it is.
+bool needsUpgrade(const QJsonObject &root);
+
+// "read as a Spine <version> file".
+QString versionNote(const QJsonObject &root);
+
+UpgradedSetup upgradeSetup(const QJsonObject &root, CarryOverReport &lost,
+                           Diagnostics &diagnostics);
+
+// One animation in the 2.x layout. Bone translate and scale timelines come
+// out split by channel ("translatex", "translatey", "scalex", "scaley", each
+// key {"time", "value", "curve"}), every curve in the 2.x form.
+QJsonObject upgradeAnimation(const QString &name, const QJsonObject &animation,
+                             const UpgradeContext &context, CarryOverReport &lost,
+                             Diagnostics &diagnostics);
