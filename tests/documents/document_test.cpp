@@ -1,7 +1,10 @@
 // Converts whole skeletons with the built binary and holds every output file
-// to its expected bytes, in normal and in packed mode. regenerate.sh rewrites
-// the expected files after an intended change.
+// to its expected bytes, in normal and in packed mode, and its warning and
+// note lines to <name>.expected.txt (none when there is no such file).
+// Inputs sit in this folder and in its subfolders. regenerate.sh rewrites the
+// expected files after an intended change.
 #include <QDir>
+#include <QDirIterator>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -31,6 +34,18 @@ QString firstDifference(const QByteArray &actual, const QByteArray &expected)
     return QString();
 }
 
+// The warning and note lines of a run on the input file name.
+QByteArray diagnosticLines(const QByteArray &errors, const QString &fileName)
+{
+    const QByteArray prefix = fileName.toUtf8() + ": ";
+    QByteArray out;
+    for (const QByteArray &line : errors.split('\n')) {
+        if (line.startsWith(prefix))
+            out += line + '\n';
+    }
+    return out;
+}
+
 } // namespace
 
 class DocumentTest : public QObject
@@ -45,32 +60,43 @@ private Q_SLOTS:
 void DocumentTest::wholeDocument_data()
 {
     QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("stem");
     QTest::addColumn<bool>("packed");
     QStringList inputs;
     const QDir documents(QStringLiteral(DOCUMENTS_DIR));
-    for (const QString &name : documents.entryList({QStringLiteral("*.json")}, QDir::Files))
-        inputs.append(documents.filePath(name));
-    inputs.append(QStringLiteral(EXAMPLE_SKELETON));
+    QDirIterator files(documents.path(), {QStringLiteral("*.json")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext())
+        inputs.append(files.next());
+    inputs.sort();
     for (const QString &input : inputs) {
-        const QString name = QFileInfo(input).completeBaseName();
-        QTest::newRow(qPrintable(name)) << input << false;
-        QTest::newRow(qPrintable(name + QLatin1String(" packed"))) << input << true;
+        const QString name = documents.relativeFilePath(input).chopped(5);
+        QTest::newRow(qPrintable(name)) << input << input.chopped(5) << false;
+        QTest::newRow(qPrintable(name + QLatin1String(" packed")))
+                << input << input.chopped(5) << true;
     }
+    // The bundled example's expected files sit here too.
+    const QString example = QStringLiteral(EXAMPLE_SKELETON);
+    const QString exampleStem = documents.filePath(QStringLiteral("hero"));
+    QTest::newRow("examples/hero") << example << exampleStem << false;
+    QTest::newRow("examples/hero packed") << example << exampleStem << true;
 }
 
 void DocumentTest::wholeDocument()
 {
     QFETCH(QString, input);
+    QFETCH(QString, stem);
     QFETCH(bool, packed);
-    const QString name = QFileInfo(input).completeBaseName();
-    const QString expectedPath = QStringLiteral(DOCUMENTS_DIR "/%1%2.expected.qml")
-            .arg(name, packed ? QStringLiteral(".packed") : QString());
+    const QString expectedPath =
+            stem + (packed ? QLatin1String(".packed.expected.qml") : QLatin1String(".expected.qml"));
     const QByteArray expected = readFile(expectedPath);
     QVERIFY2(!expected.isEmpty(), qPrintable(expectedPath));
 
     QTemporaryDir work;
-    QVERIFY(QFile::copy(input, work.filePath(name + QLatin1String(".json"))));
-    QStringList arguments = {name + QLatin1String(".json"), QStringLiteral("out.qml")};
+    // The file keeps its name: the image folder is derived from it.
+    const QString fileName = QFileInfo(input).fileName();
+    QVERIFY(QFile::copy(input, work.filePath(fileName)));
+    QStringList arguments = {fileName, QStringLiteral("out.qml")};
     if (packed)
         arguments.append(QStringLiteral("packed"));
     QProcess process;
@@ -81,6 +107,9 @@ void DocumentTest::wholeDocument()
 
     const QByteArray actual = readFile(work.filePath(QStringLiteral("out.qml")));
     QVERIFY2(actual == expected, qPrintable(firstDifference(actual, expected)));
+    const QByteArray lines = diagnosticLines(process.readAllStandardError(), fileName);
+    const QByteArray expectedLines = readFile(stem + QLatin1String(".expected.txt"));
+    QVERIFY2(lines == expectedLines, qPrintable(firstDifference(lines, expectedLines)));
 }
 
 QTEST_GUILESS_MAIN(DocumentTest)

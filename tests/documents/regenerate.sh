@@ -1,14 +1,22 @@
 #!/usr/bin/env bash
-# Rewrites the expected documents from the current converter. Read the diff
-# before committing it: these files are what the tests hold the output to.
+# Rewrites the expected documents and warning lines from the current
+# converter. Read the diff before committing it: these files are what the
+# tests hold the output to. Pass input files to regenerate only those.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-binary=${1:-$here/../../build/src/rigsmith}
+binary=${RIGSMITH:-$here/../../build/src/rigsmith}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for input in "$here"/*.json "$here"/../../examples/hero.json; do
-  name=$(basename "$input" .json)
-  cp "$input" "$work/$name.json"
-  (cd "$work" && "$binary" "$name.json" out.qml >/dev/null 2>&1 && cp out.qml "$here/$name.expected.qml")
-  (cd "$work" && "$binary" "$name.json" out.qml packed >/dev/null 2>&1 && cp out.qml "$here/$name.packed.expected.qml")
+inputs=("$@")
+[ ${#inputs[@]} -gt 0 ] || mapfile -t inputs < <(find "$here" -name '*.json' | sort)
+[ $# -gt 0 ] || inputs+=("$here/../../examples/hero.json")
+for input in "${inputs[@]}"; do
+  stem=${input%.json}
+  case $input in */examples/hero.json) stem=$here/hero ;; esac
+  name=$(basename "$input")
+  rm -f "$work"/*
+  cp "$input" "$work/$name"
+  (cd "$work" && "$binary" "$name" out.qml >/dev/null 2>errors.txt && cp out.qml "$stem.expected.qml")
+  (cd "$work" && "$binary" "$name" out.qml packed >/dev/null 2>/dev/null && cp out.qml "$stem.packed.expected.qml")
+  grep -F "$name: " "$work/errors.txt" > "$stem.expected.txt" || rm -f "$stem.expected.txt"
 done
