@@ -55,6 +55,8 @@ class DocumentTest : public QObject
 private Q_SLOTS:
     void wholeDocument_data();
     void wholeDocument();
+    void sameSkeletonInEveryLayout_data();
+    void sameSkeletonInEveryLayout();
 };
 
 void DocumentTest::wholeDocument_data()
@@ -66,8 +68,11 @@ void DocumentTest::wholeDocument_data()
     const QDir documents(QStringLiteral(DOCUMENTS_DIR));
     QDirIterator files(documents.path(), {QStringLiteral("*.json")}, QDir::Files,
                        QDirIterator::Subdirectories);
-    while (files.hasNext())
-        inputs.append(files.next());
+    while (files.hasNext()) {
+        const QString file = files.next();
+        if (!file.contains(QLatin1String("/equivalence/")))
+            inputs.append(file);
+    }
     inputs.sort();
     for (const QString &input : inputs) {
         const QString name = documents.relativeFilePath(input).chopped(5);
@@ -110,6 +115,37 @@ void DocumentTest::wholeDocument()
     const QByteArray lines = diagnosticLines(process.readAllStandardError(), fileName);
     const QByteArray expectedLines = readFile(stem + QLatin1String(".expected.txt"));
     QVERIFY2(lines == expectedLines, qPrintable(firstDifference(lines, expectedLines)));
+}
+
+// equivalence/<case>/ holds one skeleton written in several layouts: each
+// file, converted under the one name <case>.json, gives <case>/expected.qml.
+void DocumentTest::sameSkeletonInEveryLayout_data()
+{
+    QTest::addColumn<QString>("input");
+    const QDir cases(QStringLiteral(DOCUMENTS_DIR "/equivalence"));
+    for (const QString &name : cases.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QDir layouts(cases.filePath(name));
+        for (const QString &file : layouts.entryList({QStringLiteral("*.json")}, QDir::Files))
+            QTest::newRow(qPrintable(name + QLatin1Char('/') + file)) << layouts.filePath(file);
+    }
+}
+
+void DocumentTest::sameSkeletonInEveryLayout()
+{
+    QFETCH(QString, input);
+    const QDir folder = QFileInfo(input).dir();
+    const QByteArray expected = readFile(folder.filePath(QStringLiteral("expected.qml")));
+    QVERIFY(!expected.isEmpty());
+    QTemporaryDir work;
+    const QString fileName = folder.dirName() + QLatin1String(".json");
+    QVERIFY(QFile::copy(input, work.filePath(fileName)));
+    QProcess process;
+    process.setWorkingDirectory(work.path());
+    process.start(QStringLiteral(RIGSMITH_BINARY), {fileName, QStringLiteral("out.qml")});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+    const QByteArray actual = readFile(work.filePath(QStringLiteral("out.qml")));
+    QVERIFY2(actual == expected, qPrintable(firstDifference(actual, expected)));
 }
 
 QTEST_GUILESS_MAIN(DocumentTest)

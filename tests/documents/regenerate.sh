@@ -8,7 +8,7 @@ binary=${RIGSMITH:-$here/../../build/src/rigsmith}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 inputs=("$@")
-[ ${#inputs[@]} -gt 0 ] || mapfile -t inputs < <(find "$here" -name '*.json' | sort)
+[ ${#inputs[@]} -gt 0 ] || mapfile -t inputs < <(find "$here" -name '*.json' -not -path '*/equivalence/*' | sort)
 [ $# -gt 0 ] || inputs+=("$here/../../examples/hero.json")
 for input in "${inputs[@]}"; do
   stem=${input%.json}
