@@ -2,30 +2,30 @@
 
 #include "bone_timelines.h"
 #include "deform_timelines.h"
-#include "qmltext/qml_ids.h"
 #include "slot_timelines.h"
 
 void appendAnimation(QString &out, const QJsonObject &animation, const QString &name,
-                     const QJsonArray &skeletonSlots, const QJsonObject &root,
+                     const QJsonArray &skeletonSlots, const QJsonObject &root, const IdTable &ids,
                      const PartDone &partDone)
 {
     out += QLatin1String("ParallelAnimation {\n\tid: ");
-    out += animationId(name);
+    out += ids.animation(name);
     out += QLatin1Char('\n');
-    appendSlotTimelines(out, animation.value(QLatin1String("slots")).toObject(), skeletonSlots,
+    appendSlotTimelines(out, animation.value(QLatin1String("slots")).toObject(), skeletonSlots, ids,
                         partDone);
-    appendBoneTimelines(out, animation.value(QLatin1String("bones")).toObject(), partDone);
+    appendBoneTimelines(out, animation.value(QLatin1String("bones")).toObject(), ids, partDone);
     if (animation.contains(QLatin1String("ffd"))) {
-        appendDeformTimelines(out, animation.value(QLatin1String("ffd")).toObject(), root,
+        appendDeformTimelines(out, animation.value(QLatin1String("ffd")).toObject(), root, ids,
                               partDone);
     }
     out += QLatin1String("}\n");
 }
 
 QString writeAnimation(const QJsonObject &animations, const QString &name,
-                       const QJsonArray &skeletonSlots, const QJsonObject &root)
+                       const QJsonArray &skeletonSlots, const QJsonObject &root,
+                       const IdTable &ids)
 {
     QString out;
-    appendAnimation(out, animations.value(name).toObject(), name, skeletonSlots, root);
+    appendAnimation(out, animations.value(name).toObject(), name, skeletonSlots, root, ids);
     return out;
 }

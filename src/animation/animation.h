@@ -1,5 +1,6 @@
 #pragma once
 
+#include "qmltext/id_table.h"
 #include "qmltext/text_parts.h"
 
 #include <QJsonArray>
@@ -9,9 +10,10 @@
 // One Spine animation as a ParallelAnimation: its slot, bone and deform
 // timelines, each a SequentialAnimation.
 QString writeAnimation(const QJsonObject &animations, const QString &name,
-                       const QJsonArray &skeletonSlots, const QJsonObject &root);
+                       const QJsonArray &skeletonSlots, const QJsonObject &root,
+                       const IdTable &ids = IdTable());
 // Each slot's, bone's and deformed slot's sequences are reported as a part
 // done: one animation can be most of the document.
 void appendAnimation(QString &out, const QJsonObject &animation, const QString &name,
-                     const QJsonArray &skeletonSlots, const QJsonObject &root,
+                     const QJsonArray &skeletonSlots, const QJsonObject &root, const IdTable &ids,
                      const PartDone &partDone = PartDone());

@@ -1,7 +1,6 @@
 #include "bone_timelines.h"
 
 #include "qmltext/number_format.h"
-#include "qmltext/qml_ids.h"
 #include "qmltext/statements.h"
 #include "timeline.h"
 
@@ -85,10 +84,11 @@ QString numberAnimation(const QString &target, const QString &property, double f
     return out;
 }
 
-void appendBoneTimelines(QString &out, const QJsonObject &bones, const PartDone &partDone)
+void appendBoneTimelines(QString &out, const QJsonObject &bones, const IdTable &ids,
+                         const PartDone &partDone)
 {
     for (auto bone = bones.begin(); bone != bones.end(); ++bone) {
-        const QString target = boneId(bone.key());
+        const QString target = ids.bone(bone.key());
         const QJsonObject timelines = bone.value().toObject();
         const QJsonValue rotate = timelines.value(QLatin1String("rotate"));
         if (!rotate.isUndefined())
@@ -107,9 +107,9 @@ void appendBoneTimelines(QString &out, const QJsonObject &bones, const PartDone 
     }
 }
 
-QString writeBoneTimelines(const QJsonObject &bones)
+QString writeBoneTimelines(const QJsonObject &bones, const IdTable &ids)
 {
     QString out;
-    appendBoneTimelines(out, bones);
+    appendBoneTimelines(out, bones, ids);
     return out;
 }

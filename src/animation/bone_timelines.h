@@ -1,5 +1,6 @@
 #pragma once
 
+#include "qmltext/id_table.h"
 #include "qmltext/text_parts.h"
 
 #include <QJsonObject>
@@ -7,9 +8,9 @@
 #include <QString>
 
 // The rotate, scale and translate sequences of every animated bone.
-QString writeBoneTimelines(const QJsonObject &bones);
+QString writeBoneTimelines(const QJsonObject &bones, const IdTable &ids = IdTable());
 // Each bone's sequences are reported as a part done.
-void appendBoneTimelines(QString &out, const QJsonObject &bones,
+void appendBoneTimelines(QString &out, const QJsonObject &bones, const IdTable &ids,
                          const PartDone &partDone = PartDone());
 
 // One segment of a number property: a PropertyAnimation, or for a stepped

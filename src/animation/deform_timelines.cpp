@@ -1,8 +1,6 @@
 #include "deform_timelines.h"
 
-#include "qmltext/qml_ids.h"
 #include "qmltext/statements.h"
-#include "skins/skins.h"
 #include "timeline.h"
 
 #include <QDebug>
@@ -98,7 +96,7 @@ QString vertexAnimation(const QString &target, const QString &property, const Ve
 }
 
 void appendDeformTimelines(QString &out, const QJsonObject &ffd, const QJsonObject &root,
-                           const PartDone &partDone)
+                           const IdTable &ids, const PartDone &partDone)
 {
     qDebug("one ffd");
     for (auto skin = ffd.begin(); skin != ffd.end(); ++skin) {
@@ -111,8 +109,7 @@ void appendDeformTimelines(QString &out, const QJsonObject &ffd, const QJsonObje
             if (attachments.isEmpty())
                 continue;
             const QString attachment = attachments.begin().key();
-            const QString target =
-                    attachmentItemId(skinDisplayName(skin.key()), slot.key(), attachment);
+            const QString target = ids.attachmentItem(skin.key(), slot.key(), attachment);
             appendDeformSequence(out, target, attachments.begin().value().toArray(),
                                  setupVertices(root, skin.key(), slot.key(), attachment),
                                  partDone);
@@ -121,9 +118,9 @@ void appendDeformTimelines(QString &out, const QJsonObject &ffd, const QJsonObje
     }
 }
 
-QString writeDeformTimelines(const QJsonObject &ffd, const QJsonObject &root)
+QString writeDeformTimelines(const QJsonObject &ffd, const QJsonObject &root, const IdTable &ids)
 {
     QString out;
-    appendDeformTimelines(out, ffd, root);
+    appendDeformTimelines(out, ffd, root, ids);
     return out;
 }

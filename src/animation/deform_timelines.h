@@ -1,5 +1,6 @@
 #pragma once
 
+#include "qmltext/id_table.h"
 #include "qmltext/text_parts.h"
 #include "skins/vertex_list.h"
 
@@ -9,11 +10,12 @@
 
 // The "ffd" section: per skin and slot, the vertices of the slot's first
 // attachment animated as the setup vertices plus each key's deltas.
-QString writeDeformTimelines(const QJsonObject &ffd, const QJsonObject &root);
+QString writeDeformTimelines(const QJsonObject &ffd, const QJsonObject &root,
+                             const IdTable &ids = IdTable());
 // Each slot's sequence, and long text between its keys, is reported as a part
 // done.
 void appendDeformTimelines(QString &out, const QJsonObject &ffd, const QJsonObject &root,
-                           const PartDone &partDone = PartDone());
+                           const IdTable &ids, const PartDone &partDone = PartDone());
 
 QString vertexAction(const QString &target, const QString &property, const VertexList &list);
 QString vertexAnimation(const QString &target, const QString &property, const VertexList &from,

@@ -8,23 +8,10 @@
 
 #include <QHash>
 
-#include <cctype>
 
 namespace {
 
 const QString white = QStringLiteral("ffffffff");
-
-// Six or eight hex digits: what qmlColor turns into a colour QML can read.
-bool isSpineColor(const QString &text)
-{
-    if (text.size() != 6 && text.size() != 8)
-        return false;
-    for (QChar c : text) {
-        if (c.unicode() > 0x7f || !isxdigit(c.unicode()))
-            return false;
-    }
-    return true;
-}
 
 // "\"#AARRGGBB\"" of a Spine colour. ColorAnimation takes only colours, and
 // one unreadable colour would stop the whole document from loading, so a
@@ -56,7 +43,7 @@ QHash<QString, QString> setupColors(const QJsonArray &skeletonSlots)
 }
 
 void appendAttachmentSequence(QString &out, const QString &slotIdText, const QJsonArray &keys,
-                              const PartDone &partDone)
+                              const IdTable &ids, const PartDone &partDone)
 {
     out += QLatin1String("\tSequentialAnimation {\n");
     double previousTime = 0;
@@ -67,7 +54,7 @@ void appendAttachmentSequence(QString &out, const QString &slotIdText, const QJs
             appendPauseStatement(out, time - previousTime);
         const QJsonValue name = key.value(QLatin1String("name"));
         const QString reference = name.isNull() ? QStringLiteral("null")
-                                                : containerId(name.toString());
+                                                : ids.container(name.toString());
         out += QLatin1String("ScriptAction { script: ");
         out += slotIdText;
         out += QLatin1String(".attach(");
@@ -98,10 +85,9 @@ void appendColorSegment(QString &out, const QString &slotIdText, const QString &
     appendDurationAndEasing(out, seconds, curve);
 }
 
-void appendColorSequence(QString &out, const QString &slotName, const QJsonArray &keys,
+void appendColorSequence(QString &out, const QString &slotIdText, const QJsonArray &keys,
                          const QString &startColor, const PartDone &partDone)
 {
-    const QString slotIdText = slotId(slotName);
     out += QLatin1String("\tSequentialAnimation {\n");
     appendKeyedTimeline(
             out, keys, startColor,
@@ -128,7 +114,7 @@ QString colorAnimation(const QString &slotName, const QString &from, const QStri
 }
 
 void appendSlotTimelines(QString &out, const QJsonObject &slots, const QJsonArray &skeletonSlots,
-                         const PartDone &partDone)
+                         const IdTable &ids, const PartDone &partDone)
 {
     QHash<QString, QString> colors;
     bool colorsRead = false;
@@ -136,23 +122,24 @@ void appendSlotTimelines(QString &out, const QJsonObject &slots, const QJsonArra
         const QJsonObject timelines = slot.value().toObject();
         const QJsonArray attachmentKeys = timelines.value(QLatin1String("attachment")).toArray();
         if (!attachmentKeys.isEmpty())
-            appendAttachmentSequence(out, slotId(slot.key()), attachmentKeys, partDone);
+            appendAttachmentSequence(out, ids.slot(slot.key()), attachmentKeys, ids, partDone);
         const QJsonArray colorKeys = timelines.value(QLatin1String("color")).toArray();
         if (!colorKeys.isEmpty()) {
             if (!colorsRead) {
                 colors = setupColors(skeletonSlots);
                 colorsRead = true;
             }
-            appendColorSequence(out, slot.key(), colorKeys, colors.value(slot.key(), white),
+            appendColorSequence(out, ids.slot(slot.key()), colorKeys, colors.value(slot.key(), white),
                                 partDone);
         }
         reportPartDone(partDone, out);
     }
 }
 
-QString writeSlotTimelines(const QJsonObject &slots, const QJsonArray &skeletonSlots)
+QString writeSlotTimelines(const QJsonObject &slots, const QJsonArray &skeletonSlots,
+                           const IdTable &ids)
 {
     QString out;
-    appendSlotTimelines(out, slots, skeletonSlots);
+    appendSlotTimelines(out, slots, skeletonSlots, ids);
     return out;
 }

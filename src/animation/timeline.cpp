@@ -21,7 +21,9 @@ void appendInteger(QString &out, int value)
 int segmentMilliseconds(double seconds)
 {
     const double milliseconds = std::trunc(seconds * 1000.0);
-    if (std::isnan(milliseconds))
+    // A key before the one it follows gives no negative duration, which the
+    // engine would refuse and replace by its default.
+    if (std::isnan(milliseconds) || milliseconds < 0)
         return 0;
     if (milliseconds >= double(INT_MAX))
         return INT_MAX;

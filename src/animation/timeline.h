@@ -7,8 +7,9 @@
 #include <QJsonValue>
 #include <QString>
 
-// Whole milliseconds of a segment, truncated toward zero and clamped to the
-// int range, so absurd key times cannot overflow.
+// Whole milliseconds of a segment, truncated toward zero and clamped to
+// 0..INT_MAX, so absurd or out-of-order key times cannot overflow or go
+// negative.
 int segmentMilliseconds(double seconds);
 
 // "; easing.bezierCurve: [ c1, c2, ..., 1,1 ]" for a curve that is an array,

@@ -248,12 +248,11 @@ void HostileInputTest::extremesComeOutClampedAndWhole_data()
     auto rotateAt = [&](const char *time) { return QByteArray(rotate).replace("%1", time); };
     QTest::newRow("1e308 s lasts the highest int of ms")
             << rotateAt("1e308") << QByteArray("duration: 2147483647 }") << 1;
-    QTest::newRow("-1e308 s lasts the lowest int of ms")
-            << rotateAt("-1e308") << QByteArray("duration: -2147483648 }") << 1;
+    QTest::newRow("-1e308 s lasts nothing")
+            << rotateAt("-1e308") << QByteArray("duration: 0 }") << 1;
     QTest::newRow("2147483.648 s is one ms past the int range")
             << rotateAt("2147483.648") << QByteArray("duration: 2147483647 }") << 1;
-    QTest::newRow("-2147483.649 s is one ms below the int range")
-            << rotateAt("-2147483.649") << QByteArray("duration: -2147483648 }") << 1;
+
     QTest::newRow("2147483.647 s is the last ms inside the range")
             << rotateAt("2147483.647") << QByteArray("duration: 2147483647 }") << 1;
     QTest::newRow("pause of 1e308 s lasts the highest int of ms")
@@ -353,7 +352,7 @@ void HostileInputTest::timelinesReachTheWriterInPieces()
     QString whole;
     int largestPart = 0;
     QString text;
-    appendAnimation(text, animations.value(QStringLiteral("a")).toObject(), QStringLiteral("a"), skeletonSlots, root, [&](QString &part) {
+    appendAnimation(text, animations.value(QStringLiteral("a")).toObject(), QStringLiteral("a"), skeletonSlots, root, IdTable(), [&](QString &part) {
         largestPart = qMax(largestPart, part.size());
         whole += part;
         part.resize(0);

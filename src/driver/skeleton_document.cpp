@@ -2,8 +2,8 @@
 
 #include "animation/animation.h"
 #include "check/skeleton_check.h"
+#include "document_ids.h"
 #include "document_wrapper.h"
-#include "qmltext/qml_ids.h"
 #include "skeleton/bone.h"
 #include "skeleton/ik_joint.h"
 #include "skeleton/slot.h"
@@ -13,30 +13,29 @@
 
 #include <QBuffer>
 #include <QJsonArray>
-#include <QMap>
 
 namespace {
 
-QString aliasLines(const QMap<QString, QString> &aliases)
+QString aliasLines(const QVector<QPair<QString, QString>> &aliases)
 {
     QString out;
-    for (auto it = aliases.begin(); it != aliases.end(); ++it)
-        out += QLatin1String("property alias ") + it.key() + QLatin1String(": ") + it.value()
-                + QLatin1Char('\n');
+    for (const auto &alias : aliases)
+        out += QLatin1String("property alias ") + alias.first + QLatin1String(": ")
+                + alias.second + QLatin1Char('\n');
     return out;
 }
 
 // The root alias of one animation and the item that holds it.
 void appendAnimationBlock(QString &out, const QJsonObject &animation, const QString &name,
                           const QJsonArray &skeletonSlots, const QJsonObject &root,
-                          const PartDone &partDone)
+                          const IdTable &ids, const PartDone &partDone)
 {
     out += QLatin1String("property alias ");
-    out += animationAliasName(name);
+    out += ids.animationAlias(name);
     out += QLatin1String(": ");
-    out += animationId(name);
+    out += ids.animation(name);
     out += QLatin1String("\nItem {\n");
-    appendAnimation(out, animation, name, skeletonSlots, root, partDone);
+    appendAnimation(out, animation, name, skeletonSlots, root, ids, partDone);
     out += QLatin1String("}\n");
 }
 
@@ -57,18 +56,19 @@ bool writeSkeletonDocument(const QJsonObject &input, bool packed, const QString 
     const QJsonObject &root = upgraded.skeleton;
     SkeletonCheck check(root, diagnostics);
     check.checkSetup();
+    const IdTable ids = buildIdTable(root, diagnostics);
 
     DocumentWriter document(device, imageFolder);
     const QJsonArray bones = root.value(QLatin1String("bones")).toArray();
-    for (const QJsonValue &bone : bones)
-        document.appendBody(writeBone(bone.toObject()));
+    for (int i = 0; i < bones.size(); ++i)
+        document.appendBody(writeBone(bones.at(i).toObject(), i, ids));
     const QJsonArray constraints = root.value(QLatin1String("ik")).toArray();
-    for (const QJsonValue &constraint : constraints)
-        document.appendBody(writeIkJoint(constraint.toObject()));
+    for (int i = 0; i < constraints.size(); ++i)
+        document.appendBody(writeIkJoint(constraints.at(i).toObject(), i, ids));
     const QJsonArray slots = root.value(QLatin1String("slots")).toArray();
-    for (const QJsonValue &slot : slots)
-        document.appendBody(writeSlot(slot.toObject()));
-    document.appendBody(writeAttachments(root));
+    for (int i = 0; i < slots.size(); ++i)
+        document.appendBody(writeSlot(slots.at(i).toObject(), i, ids));
+    document.appendBody(writeAttachments(root, ids));
 
     // The skins and the animations are the bulk of the document: they reach the
     // writer a part at a time instead of as one text each. The text keeps its
@@ -78,11 +78,9 @@ bool writeSkeletonDocument(const QJsonObject &input, bool packed, const QString 
         document.appendBody(partText);
         partText.resize(0);
     };
-    QMap<QString, QString> attachmentAliases;
-    appendSkins(text, packed, root.value(QLatin1String("skins")).toObject(), root,
-                attachmentAliases, handToWriter);
+    appendSkins(text, packed, root.value(QLatin1String("skins")).toObject(), ids, handToWriter);
     handToWriter(text);
-    document.appendBody(aliasLines(attachmentAliases));
+    document.appendBody(aliasLines(ids.imageAliases));
 
     // A newer file's animations are upgraded one at a time, as they are
     // written, so that no upgraded copy of all of them is ever held.
@@ -92,7 +90,7 @@ bool writeSkeletonDocument(const QJsonObject &input, bool packed, const QString 
         if (upgrading)
             animation = upgradeAnimation(it.key(), animation, upgraded.context, lost, diagnostics);
         check.checkAnimation(it.key(), animation);
-        appendAnimationBlock(text, animation, it.key(), slots, root, handToWriter);
+        appendAnimationBlock(text, animation, it.key(), slots, root, ids, handToWriter);
         handToWriter(text);
     }
     if (upgrading && !lost.isEmpty())

@@ -104,6 +104,11 @@ QString validQmlId(const QString &id)
     return repaired;
 }
 
+QString skinDisplayName(const QString &skinName)
+{
+    return skinName == QLatin1String("default") ? QStringLiteral("default skin") : skinName;
+}
+
 QString boneId(const QString &boneName)
 {
     return suffixed(qmlIdentifier(boneName), boneIdSuffix);

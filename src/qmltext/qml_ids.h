@@ -7,6 +7,10 @@
 // the name rule of qmlIdentifier plus its suffix and then, only when that is
 // not an id the QML engine accepts, repaired by validQmlId.
 
+// "default skin" for the Spine skin "default", any other name as it is: the
+// name that skin items and attachment items are named by.
+QString skinDisplayName(const QString &skinName);
+
 QString boneId(const QString &boneName);
 QString slotId(const QString &slotName);
 QString jointId(const QString &constraintName);

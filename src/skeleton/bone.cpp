@@ -1,20 +1,18 @@
 #include "bone.h"
 
 #include "qmltext/property_lines.h"
-#include "qmltext/qml_ids.h"
 
-QString writeBone(const QJsonObject &bone)
+QString writeBone(const QJsonObject &bone, int index, const IdTable &ids)
 {
-    const QString name = bone.value(QLatin1String("name")).toString();
-    const QString id = boneId(name);
+    const QString id = ids.boneAt(index);
     QString out;
-    out += QLatin1String("property alias ") + boneAliasName(name) + QLatin1String(" : ") + id
+    out += QLatin1String("property alias ") + ids.boneAlias(index) + QLatin1String(" : ") + id
             + QLatin1Char('\n');
     out += QLatin1String("BoneTransform {\n");
     out += QLatin1String("\tid: ") + id + QLatin1Char('\n');
     if (bone.contains(QLatin1String("parent"))) {
         out += QLatin1String("\tparentBone: ")
-                + boneId(bone.value(QLatin1String("parent")).toString()) + QLatin1Char('\n');
+                + ids.bone(bone.value(QLatin1String("parent")).toString()) + QLatin1Char('\n');
     }
     appendNumberProperty(out, bone, "x", "x");
     appendNumberProperty(out, bone, "y", "y", -1);

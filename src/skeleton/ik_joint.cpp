@@ -1,25 +1,23 @@
 #include "ik_joint.h"
 
 #include "qmltext/number_format.h"
-#include "qmltext/qml_ids.h"
 
 #include <QJsonArray>
 
-QString writeIkJoint(const QJsonObject &constraint)
+QString writeIkJoint(const QJsonObject &constraint, int index, const IdTable &ids)
 {
     const QJsonArray bones = constraint.value(QLatin1String("bones")).toArray();
     QString out;
     out += QLatin1String("IKJoint {\n");
-    out += QLatin1String("\tid: ") + jointId(constraint.value(QLatin1String("name")).toString())
-            + QLatin1Char('\n');
+    out += QLatin1String("\tid: ") + ids.joint(index) + QLatin1Char('\n');
     out += QLatin1String("\ttarget: ")
-            + boneId(constraint.value(QLatin1String("target")).toString()) + QLatin1Char('\n');
+            + ids.bone(constraint.value(QLatin1String("target")).toString()) + QLatin1Char('\n');
     // A constraint without bones gets no "first:" line: an empty value would
     // not be valid QML.
     if (!bones.isEmpty())
-        out += QLatin1String("\tfirst: ") + boneId(bones.at(0).toString()) + QLatin1Char('\n');
+        out += QLatin1String("\tfirst: ") + ids.bone(bones.at(0).toString()) + QLatin1Char('\n');
     if (bones.size() == 2)
-        out += QLatin1String("\tsecond: ") + boneId(bones.at(1).toString()) + QLatin1Char('\n');
+        out += QLatin1String("\tsecond: ") + ids.bone(bones.at(1).toString()) + QLatin1Char('\n');
     if (constraint.contains(QLatin1String("bendPositive"))) {
         out += constraint.value(QLatin1String("bendPositive")).toBool()
                 ? QLatin1String("\tbendPositive: true\n")

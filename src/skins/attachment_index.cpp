@@ -1,7 +1,5 @@
 #include "attachment_index.h"
 
-#include "qmltext/qml_ids.h"
-
 #include <QJsonArray>
 
 AttachmentIndex buildAttachmentIndex(const QJsonObject &root)
@@ -29,21 +27,22 @@ AttachmentIndex buildAttachmentIndex(const QJsonObject &root)
     return index;
 }
 
-QString attachmentContainer(const QString &attachmentName, const QString &slotName)
+QString attachmentContainer(const QString &attachmentName, const QString &slotName,
+                            const IdTable &ids)
 {
-    QString line = QLatin1String("Attachment { id: ") + containerId(attachmentName);
+    QString line = QLatin1String("Attachment { id: ") + ids.container(attachmentName);
     if (!slotName.isEmpty())
-        line += QLatin1String("; setupParent: ") + slotId(slotName);
+        line += QLatin1String("; setupParent: ") + ids.slot(slotName);
     line += QLatin1String(" }\n");
     return line;
 }
 
-QString writeAttachments(const QJsonObject &root)
+QString writeAttachments(const QJsonObject &root, const IdTable &ids)
 {
     const AttachmentIndex index = buildAttachmentIndex(root);
     QString out = QStringLiteral("Item {\n\tid: attachments\n\tvisible: false\n\n");
     for (auto it = index.begin(); it != index.end(); ++it)
-        out += attachmentContainer(it.key(), it.value());
+        out += attachmentContainer(it.key(), it.value(), ids);
     out += QLatin1String("}\n");
     return out;
 }

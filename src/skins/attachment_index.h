@@ -1,5 +1,7 @@
 #pragma once
 
+#include "qmltext/id_table.h"
+
 #include <QJsonObject>
 #include <QMap>
 #include <QString>
@@ -9,6 +11,8 @@
 using AttachmentIndex = QMap<QString, QString>;
 
 AttachmentIndex buildAttachmentIndex(const QJsonObject &root);
-QString attachmentContainer(const QString &attachmentName, const QString &slotName);
+// One container line: its id and, when a slot shows it at setup, that slot.
+QString attachmentContainer(const QString &attachmentName, const QString &slotName,
+                            const IdTable &ids);
 // The invisible "attachments" item with one container per attachment name.
-QString writeAttachments(const QJsonObject &root);
+QString writeAttachments(const QJsonObject &root, const IdTable &ids);

@@ -3,34 +3,46 @@
 #include "attachment_lines.h"
 #include "bounding_box_item.h"
 #include "mesh_item.h"
-#include "qmltext/qml_ids.h"
 #include "skinned_mesh_item.h"
 
-QString imageItem(bool packed, const QJsonObject &attachment, const QString &attachmentName,
-                  const QString &slotName, const QString &skinName,
-                  QMap<QString, QString> &aliases)
+namespace {
+
+QString attachmentType(const QJsonObject &attachment)
 {
-    const QString id = attachmentItemId(skinName, slotName, attachmentName);
-    QString out = packed ? QStringLiteral("SpineImagePacked {\n") : QStringLiteral("SpineImage {\n");
-    out += QLatin1String("\tid: ") + id + QLatin1Char('\n');
-    aliases.insert(imageAliasName(skinName, attachmentName), id);
+    return attachment.value(QLatin1String("type")).toString();
+}
+
+} // namespace
+
+bool isImageAttachment(const QJsonObject &attachment)
+{
+    const QString type = attachmentType(attachment);
+    return type != QLatin1String("mesh") && type != QLatin1String("skinnedmesh")
+            && type != QLatin1String("boundingbox");
+}
+
+QString imageItem(const QJsonObject &attachment, const QString &attachmentName,
+                  const AttachmentPlace &place)
+{
+    QString out = place.packed ? QStringLiteral("SpineImagePacked {\n")
+                               : QStringLiteral("SpineImage {\n");
+    out += QLatin1String("\tid: ") + place.itemId + QLatin1Char('\n');
     appendSourceLine(out, attachment, attachmentName);
-    appendDefaultSkinParentLine(out, skinName, attachmentName);
+    appendDefaultSkinParentLine(out, place);
     appendTransformLines(out, attachment);
     out += QLatin1String("}\n");
     return out;
 }
 
-QString attachmentItem(bool packed, const QJsonObject &attachment, const QString &attachmentName,
-                       const QString &slotName, const QString &skinName, const QJsonObject &root,
-                       QMap<QString, QString> &aliases)
+QString attachmentItem(const QJsonObject &attachment, const QString &attachmentName,
+                       const AttachmentPlace &place, const IdTable &ids)
 {
-    const QString type = attachment.value(QLatin1String("type")).toString();
+    const QString type = attachmentType(attachment);
     if (type == QLatin1String("mesh"))
-        return meshItem(packed, attachment, attachmentName, slotName, skinName);
+        return meshItem(attachment, attachmentName, place);
     if (type == QLatin1String("skinnedmesh"))
-        return skinnedMeshItem(packed, attachment, attachmentName, slotName, skinName, root);
+        return skinnedMeshItem(attachment, attachmentName, place, ids);
     if (type == QLatin1String("boundingbox"))
-        return boundingBoxItem(attachment, attachmentName, slotName, skinName);
-    return imageItem(packed, attachment, attachmentName, slotName, skinName, aliases);
+        return boundingBoxItem(attachment, place);
+    return imageItem(attachment, attachmentName, place);
 }

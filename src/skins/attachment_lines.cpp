@@ -2,11 +2,8 @@
 
 #include "qmltext/number_format.h"
 #include "qmltext/property_lines.h"
-#include "qmltext/qml_ids.h"
 #include "qmltext/string_literal.h"
 #include "vertex_list.h"
-
-const QString defaultSkinDisplayName = QStringLiteral("default skin");
 
 void appendSourceLine(QString &out, const QJsonObject &attachment, const QString &attachmentName)
 {
@@ -17,11 +14,10 @@ void appendSourceLine(QString &out, const QJsonObject &attachment, const QString
             + QLatin1String(".png\"\n");
 }
 
-void appendDefaultSkinParentLine(QString &out, const QString &skinName,
-                                 const QString &attachmentName)
+void appendDefaultSkinParentLine(QString &out, const AttachmentPlace &place)
 {
-    if (skinName == defaultSkinDisplayName)
-        out += QLatin1String("\tparent: ") + containerId(attachmentName) + QLatin1Char('\n');
+    if (place.inDefaultSkin)
+        out += QLatin1String("\tparent: ") + place.containerId + QLatin1Char('\n');
 }
 
 void appendTransformLines(QString &out, const QJsonObject &attachment)

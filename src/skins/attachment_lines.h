@@ -1,5 +1,7 @@
 #pragma once
 
+#include "attachment_item.h"
+
 #include <QJsonObject>
 #include <QString>
 
@@ -9,12 +11,9 @@
 // attachment name.
 void appendSourceLine(QString &out, const QJsonObject &attachment, const QString &attachmentName);
 // "\tparent: <container>\n", for items of the default skin only.
-void appendDefaultSkinParentLine(QString &out, const QString &skinName,
-                                 const QString &attachmentName);
+void appendDefaultSkinParentLine(QString &out, const AttachmentPlace &place);
 // Position, scale, rotation and size, each only when its key is present.
 void appendTransformLines(QString &out, const QJsonObject &attachment);
 // "\t<label>: [ <numbers> ] \n".
 void appendNumberListLine(QString &out, const char *label, const QJsonObject &attachment,
                           const char *key);
-
-extern const QString defaultSkinDisplayName;

@@ -2,7 +2,6 @@
 
 #include "attachment_lines.h"
 #include "qmltext/number_format.h"
-#include "qmltext/qml_ids.h"
 
 QString pointListText(const VertexList &list)
 {
@@ -18,12 +17,10 @@ QString pointListText(const VertexList &list)
     return out;
 }
 
-QString boundingBoxItem(const QJsonObject &attachment, const QString &attachmentName,
-                        const QString &slotName, const QString &skinName)
+QString boundingBoxItem(const QJsonObject &attachment, const AttachmentPlace &place)
 {
-    QString out = QLatin1String("Item {\n\tid: ")
-            + attachmentItemId(skinName, slotName, attachmentName) + QLatin1Char('\n');
-    appendDefaultSkinParentLine(out, skinName, attachmentName);
+    QString out = QLatin1String("Item {\n\tid: ") + place.itemId + QLatin1Char('\n');
+    appendDefaultSkinParentLine(out, place);
     if (attachment.contains(QLatin1String("vertices"))) {
         const VertexList vertices =
                 vertexListFromJson(attachment.value(QLatin1String("vertices")));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "attachment_item.h"
 #include "vertex_list.h"
 
 #include <QJsonObject>
@@ -9,5 +10,4 @@
 QString pointListText(const VertexList &list);
 
 // A plain Item carrying the box's points, y negated, as "vertices".
-QString boundingBoxItem(const QJsonObject &attachment, const QString &attachmentName,
-                        const QString &slotName, const QString &skinName);
+QString boundingBoxItem(const QJsonObject &attachment, const AttachmentPlace &place);

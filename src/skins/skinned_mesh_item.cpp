@@ -2,9 +2,7 @@
 
 #include "attachment_lines.h"
 #include "mesh_item.h"
-#include "qmltext/qml_ids.h"
 
-#include <QHash>
 #include <QVariant>
 
 #include <climits>
@@ -26,43 +24,11 @@ int variantInt(const QJsonValue &element)
     return int(rounded);
 }
 
-// The id of each skeleton bone, made the first time an influence of the mesh
-// names it: a mesh names the same few bones over and over. Filled as the
-// influences come, so that its cost follows the mesh, not the skeleton.
-class BoneIds
-{
-public:
-    explicit BoneIds(const QJsonArray &skeletonBones) : m_bones(skeletonBones) {}
-
-    QString at(int index)
-    {
-        // Every index outside the skeleton names the bone without a name.
-        if (index < 0 || index >= m_bones.size())
-            index = -1;
-        auto it = m_ids.constFind(index);
-        if (it == m_ids.constEnd())
-            it = m_ids.insert(index, boneId(nameAt(index)));
-        return it.value();
-    }
-
-private:
-    QString nameAt(int index) const
-    {
-        if (index < 0)
-            return QString();
-        return m_bones.at(index).toObject().value(QLatin1String("name")).toString();
-    }
-
-    const QJsonArray &m_bones;
-    QHash<int, QString> m_ids;
-};
-
 } // namespace
 
-SkinnedVertices splitSkinnedVertices(const QJsonArray &vertices, const QJsonArray &skeletonBones)
+SkinnedVertices splitSkinnedVertices(const QJsonArray &vertices, const IdTable &ids)
 {
     SkinnedVertices split;
-    BoneIds boneIds(skeletonBones);
     const int size = vertices.size();
     int i = 0;
     while (i < size) {
@@ -72,7 +38,7 @@ SkinnedVertices splitSkinnedVertices(const QJsonArray &vertices, const QJsonArra
         split.boneCounts.append(count);
         ++i;
         for (int influence = 0; influence < count; ++influence, i += 4) {
-            split.bones.append(boneIds.at(variantInt(vertices.at(i))));
+            split.bones.append(ids.boneAt(variantInt(vertices.at(i))));
             split.boneVertices.append(vertexValue(vertices.at(i + 1)));
             split.boneVertices.append(vertexValue(vertices.at(i + 2)));
             split.weights.append(vertexValue(vertices.at(i + 3)));
@@ -81,18 +47,16 @@ SkinnedVertices splitSkinnedVertices(const QJsonArray &vertices, const QJsonArra
     return split;
 }
 
-QString skinnedMeshItem(bool packed, const QJsonObject &attachment, const QString &attachmentName,
-                        const QString &slotName, const QString &skinName, const QJsonObject &root)
+QString skinnedMeshItem(const QJsonObject &attachment, const QString &attachmentName,
+                        const AttachmentPlace &place, const IdTable &ids)
 {
     QString out;
-    appendMeshHeader(out, "SpineSkinnedMeshItem", packed, attachment, attachmentName, slotName,
-                     skinName);
+    appendMeshHeader(out, "SpineSkinnedMeshItem", attachment, attachmentName, place);
     appendNumberListLine(out, "uvs", attachment, "uvs");
     appendNumberListLine(out, "triangles", attachment, "triangles");
     if (attachment.contains(QLatin1String("vertices"))) {
         const SkinnedVertices split = splitSkinnedVertices(
-                attachment.value(QLatin1String("vertices")).toArray(),
-                root.value(QLatin1String("bones")).toArray());
+                attachment.value(QLatin1String("vertices")).toArray(), ids);
         out += QLatin1String("\tboneCounts: [ ");
         appendNumberList(out, split.boneCounts);
         out += QLatin1String(" ] \n\tbones: [ ");

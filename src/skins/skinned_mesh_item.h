@@ -1,5 +1,6 @@
 #pragma once
 
+#include "attachment_item.h"
 #include "vertex_list.h"
 
 #include <QJsonArray>
@@ -19,8 +20,8 @@ struct SkinnedVertices {
 // Splits records of "count, then count times (bone index, x, y, weight)". A
 // record cut short by the end of the list is dropped whole, with everything
 // after it, so the four lists always agree.
-SkinnedVertices splitSkinnedVertices(const QJsonArray &vertices, const QJsonArray &skeletonBones);
+SkinnedVertices splitSkinnedVertices(const QJsonArray &vertices, const IdTable &ids);
 
 // A SpineSkinnedMeshItem for an attachment of type "skinnedmesh".
-QString skinnedMeshItem(bool packed, const QJsonObject &attachment, const QString &attachmentName,
-                        const QString &slotName, const QString &skinName, const QJsonObject &root);
+QString skinnedMeshItem(const QJsonObject &attachment, const QString &attachmentName,
+                        const AttachmentPlace &place, const IdTable &ids);

@@ -1,9 +1,7 @@
 #include "skins.h"
 
 #include "attachment_item.h"
-#include "attachment_lines.h"
 #include "qmltext/indent.h"
-#include "qmltext/qml_ids.h"
 #include "qmltext/statements.h"
 #include "qmltext/string_literal.h"
 
@@ -11,36 +9,38 @@ namespace {
 
 // A state up to its closing brace, without the line feed after it: between
 // states the comma goes before that line feed.
-void appendSkinStateUpToBrace(QString &out, const QString &skinName, const QJsonObject &skin)
+void appendSkinStateUpToBrace(QString &out, const QString &skinName, const QJsonObject &skin,
+                              const IdTable &ids)
 {
-    const QString displayName = skinDisplayName(skinName);
     const QString parent = QStringLiteral("parent");
     out += QLatin1String("State {\n\tname: ");
-    out += qmlStringLiteral(skinName.toUpper());
+    out += qmlStringLiteral(ids.stateName(skinName));
     out += QLatin1Char('\n');
     for (auto slot = skin.begin(); slot != skin.end(); ++slot) {
         const QJsonObject attachments = slot.value().toObject();
         for (auto it = attachments.begin(); it != attachments.end(); ++it) {
-            appendPropertyChanges(out, attachmentItemId(displayName, slot.key(), it.key()),
-                                  parent, containerId(it.key()));
+            appendPropertyChanges(out, ids.attachmentItem(skinName, slot.key(), it.key()), parent,
+                                  ids.container(it.key()));
         }
     }
     out += QLatin1Char('}');
 }
 
 void appendSkinItem(QString &out, bool packed, const QString &skinName, const QJsonObject &skin,
-                    const QJsonObject &root, QMap<QString, QString> &aliases,
-                    const PartDone &partDone)
+                    const IdTable &ids, const PartDone &partDone)
 {
-    const QString displayName = skinDisplayName(skinName);
     out += QLatin1String("Item {\n\tid: ");
-    out += skinItemId(displayName);
+    out += ids.skinItem(skinName);
     out += QLatin1String("\n\n");
+    AttachmentPlace place;
+    place.packed = packed;
+    place.inDefaultSkin = skinName == QLatin1String("default");
     for (auto slot = skin.begin(); slot != skin.end(); ++slot) {
         const QJsonObject attachments = slot.value().toObject();
         for (auto it = attachments.begin(); it != attachments.end(); ++it) {
-            appendIndentedLines(out, attachmentItem(packed, it.value().toObject(), it.key(),
-                                                    slot.key(), displayName, root, aliases));
+            place.itemId = ids.attachmentItem(skinName, slot.key(), it.key());
+            place.containerId = ids.container(it.key());
+            appendIndentedLines(out, attachmentItem(it.value().toObject(), it.key(), place, ids));
             reportPartDone(partDone, out);
         }
     }
@@ -49,21 +49,16 @@ void appendSkinItem(QString &out, bool packed, const QString &skinName, const QJ
 
 } // namespace
 
-QString skinDisplayName(const QString &skinName)
-{
-    return skinName == QLatin1String("default") ? defaultSkinDisplayName : skinName;
-}
-
-QString writeSkinState(const QString &skinName, const QJsonObject &skin)
+QString writeSkinState(const QString &skinName, const QJsonObject &skin, const IdTable &ids)
 {
     QString out;
-    appendSkinStateUpToBrace(out, skinName, skin);
+    appendSkinStateUpToBrace(out, skinName, skin, ids);
     out += QLatin1Char('\n');
     return out;
 }
 
-void appendSkins(QString &out, bool packed, const QJsonObject &skins, const QJsonObject &root,
-                 QMap<QString, QString> &aliases, const PartDone &partDone)
+void appendSkins(QString &out, bool packed, const QJsonObject &skins, const IdTable &ids,
+                 const PartDone &partDone)
 {
     out += QLatin1String("property Item skins: Item {\nvisible: false\n\n");
     if (!skins.isEmpty()) {
@@ -71,20 +66,19 @@ void appendSkins(QString &out, bool packed, const QJsonObject &skins, const QJso
         for (auto skin = skins.begin(); skin != skins.end(); ++skin) {
             if (skin != skins.begin())
                 out += QLatin1String(",\n");
-            appendSkinStateUpToBrace(out, skin.key(), skin.value().toObject());
+            appendSkinStateUpToBrace(out, skin.key(), skin.value().toObject(), ids);
             reportPartDone(partDone, out);
         }
         out += QLatin1String("\n]\n");
     }
     for (auto skin = skins.begin(); skin != skins.end(); ++skin)
-        appendSkinItem(out, packed, skin.key(), skin.value().toObject(), root, aliases, partDone);
+        appendSkinItem(out, packed, skin.key(), skin.value().toObject(), ids, partDone);
     out += QLatin1String("}\n");
 }
 
-QString writeSkins(bool packed, const QJsonObject &skins, const QJsonObject &root,
-                   QMap<QString, QString> &aliases)
+QString writeSkins(bool packed, const QJsonObject &skins, const IdTable &ids)
 {
     QString out;
-    appendSkins(out, packed, skins, root, aliases);
+    appendSkins(out, packed, skins, ids);
     return out;
 }

@@ -20,6 +20,7 @@
 #include <QProcess>
 #include <QQmlComponent>
 #include <QQmlEngine>
+#include <QRegularExpression>
 #include <QQmlError>
 #include <QQmlListReference>
 #include <QRegularExpression>
@@ -174,10 +175,12 @@ Expected expectedFrom(const QJsonObject &root)
     const QJsonArray skeletonSlots = root.value(QLatin1String("slots")).toArray();
     for (const QJsonValue &element : skeletonSlots) {
         const QJsonObject slot = element.toObject();
-        expected.slotColors.append(
-                slot.contains(QLatin1String("color"))
-                        ? documentColor(slot.value(QLatin1String("color")).toString())
-                        : QString());
+        // Only six or eight hex digits are a colour; anything else is left out.
+        const QString color = slot.value(QLatin1String("color")).toString();
+        const bool isColor = QRegularExpression(QStringLiteral("^[0-9a-fA-F]{6}([0-9a-fA-F]{2})?$"))
+                                     .match(color)
+                                     .hasMatch();
+        expected.slotColors.append(isColor ? documentColor(color) : QString());
     }
     expected.boneCount = root.value(QLatin1String("bones")).toArray().size();
     return expected;

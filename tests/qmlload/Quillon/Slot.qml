@@ -6,7 +6,7 @@ Item {
     property BoneTransform bone: null
     property Attachment setupAttachment: null
     // Held as the text the document writes, so that a test can compare it
-    // with the input; the converter does not check colour texts.
+    // with the input.
     property string setupColor
     property color color: "white"
     property Attachment attachment: setupAttachment
