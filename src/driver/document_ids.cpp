@@ -131,11 +131,17 @@ void addSetupIds(IdBuilder &builder, const QJsonObject &skeleton, IdTable &table
         table.containers.insert(it.key(), builder.itemId(containerId(it.key()), containerKind, it.key()));
 }
 
+struct ImageItem {
+    QString id;
+    QString description;
+};
+
 // Each skin item, then the items of its attachments; the image items' root
-// aliases by their derived names, in the order they are written.
-QMap<QString, QString> addSkinIds(IdBuilder &builder, const QJsonObject &skins, IdTable &table)
+// aliases by their derived names, in the order they are written (of two
+// images with one derived alias name, the later one keeps it).
+QMap<QString, ImageItem> addSkinIds(IdBuilder &builder, const QJsonObject &skins, IdTable &table)
 {
-    QMap<QString, QString> imageAliases;
+    QMap<QString, ImageItem> imageAliases;
     for (auto skin = skins.begin(); skin != skins.end(); ++skin) {
         const QString displayName = skinDisplayName(skin.key());
         table.skinItems.insert(skin.key(), builder.itemId(skinItemId(displayName), skinKind,
@@ -154,7 +160,7 @@ QMap<QString, QString> addSkinIds(IdBuilder &builder, const QJsonObject &skins, 
                 table.attachmentItems.insert(
                         IdTable::attachmentKey(skin.key(), slot.key(), it.key()), id);
                 if (isImageAttachment(it.value().toObject()))
-                    imageAliases.insert(imageAliasName(displayName, it.key()), id);
+                    imageAliases.insert(imageAliasName(displayName, it.key()), {id, owner});
             }
         }
     }
@@ -168,7 +174,7 @@ IdTable buildIdTable(const QJsonObject &skeleton, Diagnostics &diagnostics)
     IdBuilder builder(diagnostics);
     IdTable table;
     addSetupIds(builder, skeleton, table);
-    const QMap<QString, QString> imageAliases =
+    const QMap<QString, ImageItem> imageAliases =
             addSkinIds(builder, skeleton.value(QLatin1String("skins")).toObject(), table);
     const QJsonObject animations = skeleton.value(QLatin1String("animations")).toObject();
     for (auto it = animations.begin(); it != animations.end(); ++it) {
@@ -184,8 +190,8 @@ IdTable buildIdTable(const QJsonObject &skeleton, Diagnostics &diagnostics)
                                                       "alias"));
     }
     for (auto it = imageAliases.begin(); it != imageAliases.end(); ++it) {
-        const QString owner = QLatin1String("the image ") + it.value();
-        table.imageAliases.append({builder.propertyName(it.key(), owner, "alias"), it.value()});
+        table.imageAliases.append(
+                {builder.propertyName(it.key(), it.value().description, "alias"), it.value().id});
     }
     for (auto it = animations.begin(); it != animations.end(); ++it) {
         table.animationAliases.insert(

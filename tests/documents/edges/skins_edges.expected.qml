@@ -14,6 +14,10 @@ SpineSkeleton {
 	BoneTransform {
 		id: leftArmBone
 	}
+	property alias a_Bone : _Bone
+	BoneTransform {
+		id: _Bone
+	}
 	Slot {
 		id: leftHandSlot
 		parent: root
