@@ -4,6 +4,7 @@
 #include "diagnostics/diagnostics.h"
 
 #include <QHash>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QSet>
 #include <QString>
@@ -45,6 +46,10 @@ struct UpgradeContext {
     // Per slot, the attachment names dropped in every skin that had them:
     // an attachment key naming one hides the attachment.
     QHash<QString, QSet<QString>> hiddenNames;
+    // Per slot name, the colour the colour writer starts from (the last slot
+    // of that name with a colour): an "rgb" or "alpha" key is completed from
+    // it.
+    QHash<QString, QString> setupColors;
 };
 
 struct UpgradedSetup {
@@ -60,6 +65,9 @@ bool needsUpgrade(const QJsonObject &root);
 
 // "read as a Spine <version> file".
 QString versionNote(const QJsonObject &root);
+
+// The setupColors of a skeleton's slots.
+QHash<QString, QString> slotSetupColors(const QJsonArray &slots);
 
 UpgradedSetup upgradeSetup(const QJsonObject &root, CarryOverReport &lost,
                            Diagnostics &diagnostics);
