@@ -288,7 +288,7 @@ void AnimationTest::deformTimelines_data()
                       "from: [ 0, 0, 15, -5, 10, 10, 0, 10 ] ; to: [ 0, 0, 10, 0, 10, 10, 0, 10 ] "
                       "; duration: 400; easing.bezierCurve: [ 0.5, 0, 0.5, 1, 1,1 ] }",
                       "\t}"});
-    QTest::newRow("first attachment only, excess deltas dropped, stepped")
+    QTest::newRow("every attachment of the slot, excess deltas dropped, stepped")
             << QByteArray(R"({"default": {"face": {"mouth": [
                   {"time": 0.5, "offset": 6, "vertices": [1, 2, 3, 4], "curve": "stepped"},
                   {"time": 1, "offset": 1e10}], "zz": [{"time": 0}]}}})")
@@ -299,6 +299,10 @@ void AnimationTest::deformTimelines_data()
                       "PauseAnimation { duration: 500 }",
                       "PropertyAction { target: defaultSkinFaceMouth; property: \"vertices\"; "
                       "value: [ 0, 0, 10, 0, 10, 10, 0, 10 ] }",
+                      "\t}",
+                      "\tSequentialAnimation {",
+                      "PropertyAction { target: defaultSkinFaceZz; property: \"vertices\"; "
+                      "value: [  ] }",
                       "\t}"});
     QTest::newRow("unknown attachment has an empty setup list")
             << QByteArray(R"({"arms": {"left": {"hand mesh": [{"time": 0, "vertices": [1]}]}}})")
