@@ -127,7 +127,10 @@ void checkSlots(const QString &animation, const QJsonObject &slots, const Skelet
         const auto slotWhere = [&] {
             return animationWhere(animation) + QStringLiteral(", slot ") + quoted(slotName);
         };
-        if (!names.slots.contains(slotName)) {
+        // The attachments of a slot that is not there are not looked for: one
+        // warning says it all.
+        const bool known = names.slots.contains(slotName);
+        if (!known) {
             diagnostics.warn(QStringLiteral("%1 animates the slot %2, which is no slot")
                                      .arg(animationWhere(animation), quoted(slotName)));
         }
@@ -146,7 +149,7 @@ void checkSlots(const QString &animation, const QJsonObject &slots, const Skelet
                               warnWrongKind(diagnostics, "attachment keys",
                                             QStringLiteral("name"), name, JsonKind::Text,
                                             where());
-                          } else if (!names.hasAttachment(slotName, name.toString())) {
+                          } else if (known && !names.hasAttachment(slotName, name.toString())) {
                               diagnostics.warn(
                                       QStringLiteral("%1: slot %2 has no attachment %3 in any "
                                                      "skin")

@@ -46,6 +46,8 @@ QString group(const char *items, const QString &key, const char *part)
 
 } // namespace
 
+const char *const skeletonItems = "skeleton";
+
 bool isKind(const QJsonValue &value, JsonKind kind)
 {
     switch (kind) {
@@ -105,11 +107,13 @@ QString shownValue(const QJsonValue &value)
 void warnWrongKind(Diagnostics &diagnostics, const char *items, const QString &key,
                    const QJsonValue &value, JsonKind expected, const QString &where)
 {
-    diagnostics.warnOnce(group(items, key, ""),
-                         QStringLiteral("%1: %2 is %3, not %4: it reads as %5 (not repeated for "
-                                        "other %6)")
-                                 .arg(where, quoted(key), jsonTypeName(value), kindName(expected),
-                                      readsAs(expected), QLatin1String(items)));
+    QString text = QStringLiteral("%1: %2 is %3, not %4: it reads as %5")
+                           .arg(where, quoted(key), jsonTypeName(value), kindName(expected),
+                                readsAs(expected));
+    // A file has one skeleton: nothing to repeat.
+    if (qstrcmp(items, skeletonItems) != 0)
+        text += QStringLiteral(" (not repeated for other %1)").arg(QLatin1String(items));
+    diagnostics.warnOnce(group(items, key, ""), text);
 }
 
 void warnWrongElement(Diagnostics &diagnostics, const char *items, const QString &key,

@@ -19,6 +19,9 @@ QString quoted(const QString &name);
 // JSON, cut short when long.
 QString shownValue(const QJsonValue &value);
 
+// The kind of item of the file's own top-level keys.
+extern const char *const skeletonItems;
+
 // One warning per key and kind of item ("bones", "slots", ...): a file that
 // gets one key wrong usually gets it wrong everywhere.
 void warnWrongKind(Diagnostics &diagnostics, const char *items, const QString &key,

@@ -21,7 +21,7 @@ QString described(const char *kind, const QJsonObject &item)
 QJsonArray listOf(const QJsonObject &skeleton, const char *key, const char *one,
                   Diagnostics &diagnostics)
 {
-    expectKind(diagnostics, skeleton, key, JsonKind::List, "skeletons",
+    expectKind(diagnostics, skeleton, key, JsonKind::List, skeletonItems,
                [] { return QStringLiteral("the skeleton"); });
     const QJsonArray list = skeleton.value(QLatin1String(key)).toArray();
     for (const QJsonValue &element : list) {

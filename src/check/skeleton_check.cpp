@@ -13,7 +13,7 @@ void SkeletonCheck::checkSetup()
 {
     checkSetupPose(m_skeleton, m_names, m_diagnostics);
     checkSkins(m_skeleton, m_names, m_diagnostics);
-    expectKind(m_diagnostics, m_skeleton, "animations", JsonKind::Object, "skeletons",
+    expectKind(m_diagnostics, m_skeleton, "animations", JsonKind::Object, skeletonItems,
                [] { return QStringLiteral("the skeleton"); });
 }
 

@@ -77,7 +77,7 @@ void checkAttachment(const QJsonObject &attachment, const SkeletonNames &names,
 void checkSkins(const QJsonObject &skeleton, const SkeletonNames &names,
                 Diagnostics &diagnostics)
 {
-    expectKind(diagnostics, skeleton, "skins", JsonKind::Object, "skeletons",
+    expectKind(diagnostics, skeleton, "skins", JsonKind::Object, skeletonItems,
                [] { return QStringLiteral("the skeleton"); });
     const QJsonObject skins = skeleton.value(QLatin1String("skins")).toObject();
     for (auto skin = skins.begin(); skin != skins.end(); ++skin) {
