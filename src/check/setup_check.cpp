@@ -60,7 +60,8 @@ void checkBone(const QJsonObject &bone, const SkeletonNames &names, Diagnostics 
 {
     const auto where = [&] { return described("bone", bone); };
     expectKind(diagnostics, bone, "name", JsonKind::Text, bonesItems, where);
-    checkBoneReference(diagnostics, names, bone, "parent", bonesItems, "%1 has the parent %2, which is no bone", where);
+    checkBoneReference(diagnostics, names, bone, "parent", bonesItems,
+                       "%1 has the parent %2, which is no bone", where);
     for (const char *key : {"x", "y", "scaleX", "scaleY", "rotation", "length"})
         expectKind(diagnostics, bone, key, JsonKind::Number, bonesItems, where);
     for (const char *key : {"inheritScale", "inheritRotation"})
@@ -74,8 +75,8 @@ void checkConstraint(const QJsonObject &constraint, const SkeletonNames &names,
     expectKind(diagnostics, constraint, "name", JsonKind::Text, constraintItems, where);
     if (!constraint.contains(QLatin1String("target")))
         diagnostics.warn(where() + QStringLiteral(" names no target bone"));
-    checkBoneReference(diagnostics, names, constraint, "target", constraintItems, "%1 aims at the bone %2, which is no bone",
-                       where);
+    checkBoneReference(diagnostics, names, constraint, "target", constraintItems,
+                       "%1 aims at the bone %2, which is no bone", where);
     if (expectKind(diagnostics, constraint, "bones", JsonKind::List, constraintItems, where)) {
         const QJsonArray bones = constraint.value(QLatin1String("bones")).toArray();
         for (const QJsonValue &bone : bones) {
@@ -98,7 +99,8 @@ void checkSlot(const QJsonObject &slot, const SkeletonNames &names, Diagnostics 
     expectKind(diagnostics, slot, "name", JsonKind::Text, slotItems, where);
     if (!slot.contains(QLatin1String("bone")))
         diagnostics.warn(where() + QStringLiteral(" names no bone"));
-    checkBoneReference(diagnostics, names, slot, "bone", slotItems, "%1 is on the bone %2, which is no bone", where);
+    checkBoneReference(diagnostics, names, slot, "bone", slotItems,
+                       "%1 is on the bone %2, which is no bone", where);
     const QJsonValue attachment = slot.value(QLatin1String("attachment"));
     // A file without skins holds the setup pose alone: which attachments it
     // has is not known, and the document still makes their containers.
