@@ -66,14 +66,18 @@ void checkKeys(const QJsonValue &timeline, const char *keys, Diagnostics &diagno
     bool orderWarned = false;
     for (const QJsonValue &element : list) {
         const QJsonObject key = element.toObject();
-        const double time = key.value(QLatin1String("time")).toDouble();
+        const QJsonValue timeValue = key.value(QLatin1String("time"));
+        const double time = timeValue.toDouble();
         const auto where = [&] {
             return timelineWhere() + QStringLiteral(", key at ") + formatNumber(time)
                     + QStringLiteral(" s");
         };
         if (!element.isObject())
             warnNotObject(diagnostics, keys, element, timelineWhere() + QStringLiteral(", a key"));
-        expectKind(diagnostics, key, "time", JsonKind::Number, keys, where);
+        if (!timeValue.isUndefined() && !timeValue.isDouble()) {
+            warnWrongKind(diagnostics, keys, QStringLiteral("time"), timeValue, JsonKind::Number,
+                          where());
+        }
         if (time < previous && !orderWarned) {
             diagnostics.warn(QStringLiteral("%1: the key at %2 s follows a key at %3 s (keys out "
                                             "of time order): the step to it lasts 0 ms")
@@ -129,7 +133,7 @@ void checkSlots(const QString &animation, const QJsonObject &slots, const Skelet
         };
         // The attachments of a slot that is not there are not looked for: one
         // warning says it all.
-        const bool known = names.slots.contains(slotName);
+        const bool known = names.slotNames.contains(slotName);
         if (!known) {
             diagnostics.warn(QStringLiteral("%1 animates the slot %2, which is no slot")
                                      .arg(animationWhere(animation), quoted(slotName)));

@@ -144,7 +144,7 @@ SkeletonNames gatherNames(const QJsonObject &skeleton)
         names.bones.insert(bone.toObject().value(QLatin1String("name")).toString());
     const QJsonArray slots = skeleton.value(QLatin1String("slots")).toArray();
     for (const QJsonValue &slot : slots)
-        names.slots.insert(slot.toObject().value(QLatin1String("name")).toString());
+        names.slotNames.insert(slot.toObject().value(QLatin1String("name")).toString());
     names.hasSkins = skeleton.contains(QLatin1String("skins"));
     const QJsonObject skins = skeleton.value(QLatin1String("skins")).toObject();
     for (const QJsonValue &skin : skins) {

@@ -9,7 +9,7 @@
 struct SkeletonNames {
     QSet<QString> bones;
     int boneCount = 0;
-    QSet<QString> slots;
+    QSet<QString> slotNames;
     bool hasSkins = false;
     // Per slot name, the attachment names that some skin has for it.
     QHash<QString, QSet<QString>> attachments;
