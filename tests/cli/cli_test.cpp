@@ -17,6 +17,7 @@ const QByteArray help = usage
 struct Run {
     int status;
     QByteArray messages;
+    QByteArray errors;
 };
 
 Run runIn(const QString &folder, const QStringList &arguments,
@@ -28,9 +29,8 @@ Run runIn(const QString &folder, const QStringList &arguments,
     process.start(QStringLiteral(RIGSMITH_BINARY), arguments);
     if (!process.waitForFinished(60000))
         qFatal("rigsmith did not finish");
-    if (process.exitStatus() != QProcess::NormalExit)
-        return {-1, process.readAllStandardOutput()};
-    return {process.exitCode(), process.readAllStandardOutput()};
+    const int status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return {status, process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)
@@ -157,6 +157,7 @@ void CliTest::conversions()
     const Run run = runIn(folder.path(), arguments);
     QCOMPARE(run.messages, messages);
     QCOMPARE(run.status, 0);
+    QVERIFY(!run.errors.contains(": warning: "));
     const QByteArray document = readFile(folder.filePath(output));
     QVERIFY(document.startsWith("import QtQuick 2.0\nimport Quillon 2.0\n"));
     QVERIFY(document.contains("\timageFolder: \"hero_images\"\n"));
@@ -210,6 +211,10 @@ void CliTest::failuresLeaveFilesAlone_data()
             << QStringList({"in.json", "./in.json"}) << skeleton
             << QByteArray("Saving QML file to: ./in.json\n"
                           "Couldn't open output file: it is the input file.\n");
+    QTest::newRow("--strict: a warning stops the run")
+            << QStringList({"--strict", "in.json", "out.qml"})
+            << QByteArray(R"({"bones": [{"name": "a"}], "slots": [{"bone": "Root"}]})")
+            << saving + "Stopped by --strict: the input has warnings.\n";
     QTest::newRow("auto: missing input")
             << QStringList({"auto", "missing.json"}) << QByteArray()
             << QByteArray("Reading Spine JSON file from: missing.json\n"
@@ -234,6 +239,10 @@ void CliTest::failuresLeaveFilesAlone()
     const Run run = runIn(folder.path(), arguments);
     QCOMPARE(run.messages, messages);
     QCOMPARE(run.status, 1);
+    // Only the strict run reads a skeleton that has something to warn about.
+    QCOMPARE(run.errors.contains("in.json: warning: slot \"\" is on the bone \"Root\", which "
+                                 "is no bone\n"),
+             arguments.contains(QStringLiteral("--strict")));
     QCOMPARE(filesIn(folder.path()), before);
     QCOMPARE(readFile(folder.filePath(QStringLiteral("out.qml"))), previousOutput);
     QCOMPARE(readFile(folder.filePath(QStringLiteral("Missing.qml"))), previousOutput);
