@@ -3,8 +3,7 @@
 // lines, which go to Qt's message log and never into the text, are held here.
 #include "deform_timelines.h"
 
-#include "test_text.h"
-
+#include <QJsonDocument>
 #include <QtTest>
 
 namespace {
@@ -27,11 +26,11 @@ private Q_SLOTS:
 void AnimationTest::deformDebugLinesStayOutOfTheText()
 {
     const QtMessageHandler previous = qInstallMessageHandler(collectDebugLines);
-    const QString text = writeDeformTimelines(object(R"({"a": {"s": {}, "t": {"m": []}}})"),
-                                              QJsonObject());
+    const QString text = writeDeformTimelines(
+            QJsonDocument::fromJson(R"({"a": {"s": {}, "t": {"m": []}}})").object(), QJsonObject());
     qInstallMessageHandler(previous);
     QCOMPARE(debugLines, QStringList({"one ffd", "one slot", "one slot"}));
-    QCOMPARE(text, lines({"\tSequentialAnimation {", "\t}"}));
+    QCOMPARE(text, QStringLiteral("\tSequentialAnimation {\n\t}\n"));
 }
 
 QTEST_APPLESS_MAIN(AnimationTest)
