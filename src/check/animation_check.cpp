@@ -14,17 +14,18 @@ namespace {
 struct BoneTimeline {
     const char *name;
     const char *keys;
-    std::initializer_list<const char *> fields;
+    // One or two fields; the second is null when there is one.
+    const char *fields[2];
 };
 
 const BoneTimeline boneTimelines[] = {
-        {"rotate", "rotate keys", {"angle"}},
+        {"rotate", "rotate keys", {"angle", nullptr}},
         {"scale", "scale keys", {"x", "y"}},
         {"translate", "translate keys", {"x", "y"}},
-        {"translatex", "translatex keys", {"value"}},
-        {"translatey", "translatey keys", {"value"}},
-        {"scalex", "scalex keys", {"value"}},
-        {"scaley", "scaley keys", {"value"}},
+        {"translatex", "translatex keys", {"value", nullptr}},
+        {"translatey", "translatey keys", {"value", nullptr}},
+        {"scalex", "scalex keys", {"value", nullptr}},
+        {"scaley", "scaley keys", {"value", nullptr}},
 };
 
 QString animationWhere(const QString &animation)
@@ -115,9 +116,12 @@ void checkBones(const QString &animation, const QJsonObject &bones, const Skelet
             };
             checkKeys(timeline, kind.keys, diagnostics, timelineWhere,
                       [&](const QJsonObject &key, const auto &where) {
-                          for (const char *field : kind.fields)
-                              expectKind(diagnostics, key, field, JsonKind::Number, kind.keys,
-                                         where);
+                          for (const char *field : kind.fields) {
+                              if (field) {
+                                  expectKind(diagnostics, key, field, JsonKind::Number,
+                                             kind.keys, where);
+                              }
+                          }
                       });
         }
     }
