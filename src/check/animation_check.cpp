@@ -77,16 +77,16 @@ void checkSlots(const QString &animation, const QJsonObject &slots, const Skelet
         if (!slot.value().isObject())
             warnNotObject(diagnostics, "animated slots", slot.value(), slotWhere());
         const QJsonObject timelines = slot.value().toObject();
-        const QJsonValue attachmentKeys = timelines.value(QLatin1String("attachment"));
-        if (!attachmentKeys.isUndefined()) {
-            checkKeys(attachmentKeys, "attachment keys", diagnostics,
+        const QJsonValue attachmentTimeline = timelines.value(QLatin1String("attachment"));
+        if (!attachmentTimeline.isUndefined()) {
+            checkKeys(attachmentTimeline, attachmentKeys, diagnostics,
                       [&] { return slotWhere() + QStringLiteral(", timeline \"attachment\""); },
                       [&](const QJsonObject &key, const auto &where) {
                           const QJsonValue name = key.value(QLatin1String("name"));
                           if (name.isNull())
                               return;
                           if (!name.isUndefined() && !name.isString()) {
-                              warnWrongKind(diagnostics, "attachment keys",
+                              warnWrongKind(diagnostics, attachmentKeys,
                                             QStringLiteral("name"), name, JsonKind::Text,
                                             where());
                           } else if (known && !names.hasAttachment(slotName, name.toString())) {
