@@ -13,3 +13,8 @@
 void checkAnimationTimelines(const QString &name, const QJsonObject &animation,
                              const QJsonObject &skeleton, const SkeletonNames &names,
                              Diagnostics &diagnostics);
+
+// The "ffd" section of one animation: what it deforms must be a mesh of a
+// skin of the skeleton.
+void checkDeformTimelines(const QString &animation, const QJsonObject &ffd,
+                          const QJsonObject &skeleton, Diagnostics &diagnostics);
