@@ -4,7 +4,7 @@
 # tests hold the output to. Pass input files to regenerate only those.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-binary=${RIGSMITH:-$here/../../build/src/rigsmith}
+binary=$(realpath "${RIGSMITH:-$here/../../build/src/rigsmith}")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 inputs=("$@")
