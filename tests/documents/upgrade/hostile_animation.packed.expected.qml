@@ -38,7 +38,7 @@ SpineSkeleton {
 	ParallelAnimation {
 		id: bad
 		SequentialAnimation {
-	ScriptAction { script: bodySlot.attach(_Attachment); }
+	ScriptAction { script: bodySlot.attach(null); }
 	PauseAnimation { duration: 1000 }
 	ScriptAction { script: bodySlot.attach(null); }
 	ScriptAction { script: bodySlot.attach(null); }
