@@ -1,4 +1,4 @@
-#include "upgrade_parts.h"
+#include "attachment_parts.h"
 
 namespace {
 
@@ -37,4 +37,106 @@ QJsonObject skinsAsObject(const QJsonValue &skins, CarryOverReport &lost,
         lost.count(Lost::SkinBonesAndConstraints, skinOwnItems(skin));
     }
     return out;
+}
+
+namespace {
+
+QVector<SkinAttachment> listAttachments(const QJsonObject &skins)
+{
+    QVector<SkinAttachment> list;
+    for (auto skin = skins.begin(); skin != skins.end(); ++skin) {
+        const QJsonObject slots = skin.value().toObject();
+        for (auto slot = slots.begin(); slot != slots.end(); ++slot) {
+            const QJsonObject attachments = slot.value().toObject();
+            for (auto attachment = attachments.begin(); attachment != attachments.end(); ++attachment) {
+                SkinAttachment entry;
+                entry.path = {skin.key(), slot.key(), attachment.key()};
+                entry.object = attachment.value().toObject();
+                list.append(entry);
+            }
+        }
+    }
+    return list;
+}
+
+// The skins again, from the upgraded attachments, which come in the same
+// key order; dropped ones leave nothing, not even their slot's entry.
+QJsonObject rebuiltSkins(const QJsonObject &skins, const QVector<SkinAttachment> &list)
+{
+    QJsonObject out;
+    int next = 0;
+    for (auto skin = skins.begin(); skin != skins.end(); ++skin) {
+        const QJsonObject slots = skin.value().toObject();
+        QJsonObject slotsOut;
+        for (auto slot = slots.begin(); slot != slots.end(); ++slot) {
+            const int count = slot.value().toObject().size();
+            QJsonObject attachmentsOut;
+            bool droppedAny = false;
+            for (int i = 0; i < count; ++i, ++next) {
+                const SkinAttachment &entry = list.at(next);
+                if (entry.state == SkinAttachment::Dropped)
+                    droppedAny = true;
+                else
+                    attachmentsOut.insert(entry.path.attachment, entry.object);
+            }
+            if (!droppedAny || !attachmentsOut.isEmpty())
+                slotsOut.insert(slot.key(), attachmentsOut);
+        }
+        out.insert(skin.key(), slotsOut);
+    }
+    return out;
+}
+
+// Per slot, the names dropped in every skin that had them under that slot.
+QHash<QString, QSet<QString>> namesDroppedEverywhere(const QVector<SkinAttachment> &list)
+{
+    QHash<QString, QSet<QString>> dropped;
+    QHash<QString, QSet<QString>> kept;
+    for (const SkinAttachment &entry : list) {
+        auto &names = entry.state == SkinAttachment::Dropped ? dropped : kept;
+        names[entry.path.slot].insert(entry.path.attachment);
+    }
+    for (auto it = dropped.begin(); it != dropped.end();) {
+        const QSet<QString> keptNames = kept.value(it.key());
+        it.value().subtract(keptNames);
+        if (it.value().isEmpty())
+            it = dropped.erase(it);
+        else
+            ++it;
+    }
+    return dropped;
+}
+
+// A slot whose setup attachment shows nothing any more starts empty.
+void clearHiddenSetupAttachments(QJsonArray &slots, const QHash<QString, QSet<QString>> &hidden)
+{
+    if (hidden.isEmpty())
+        return;
+    for (int i = 0; i < slots.size(); ++i) {
+        QJsonObject slot = slots.at(i).toObject();
+        const QSet<QString> names = hidden.value(slot.value(key("name")).toString());
+        if (slot.contains(key("attachment"))
+            && names.contains(slot.value(key("attachment")).toString())) {
+            slot.remove(key("attachment"));
+            slots.replace(i, slot);
+        }
+    }
+}
+
+} // namespace
+
+QJsonObject upgradedSkins(const QJsonObject &skins, QJsonArray &slots, UpgradeContext &context,
+                          CarryOverReport &lost, Diagnostics &diagnostics)
+{
+    QVector<SkinAttachment> list = listAttachments(skins);
+    for (SkinAttachment &attachment : list)
+        upgradeAttachment(attachment, lost, diagnostics);
+    resolveLinkedMeshes(list, context, lost, diagnostics);
+    for (const SkinAttachment &attachment : list) {
+        if (attachment.state == SkinAttachment::Dropped)
+            context.dropped.insert(attachment.path);
+    }
+    context.hiddenNames = namesDroppedEverywhere(list);
+    clearHiddenSetupAttachments(slots, context.hiddenNames);
+    return rebuiltSkins(skins, list);
 }
