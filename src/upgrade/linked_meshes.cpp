@@ -78,7 +78,7 @@ public:
                 failure = QStringLiteral("its parent \"%1\" is not in skin \"%2\"")
                                   .arg(parent.attachment, parent.skin);
             } else if (m_attachments.at(current).state == SkinAttachment::LinkedInProgress) {
-                failure = QStringLiteral("its parents form a loop");
+                failure = QStringLiteral("its chain of parents loops");
                 current = -1;
             }
         }
@@ -86,8 +86,8 @@ public:
             SkinAttachment &linked = m_attachments[chain.at(i)];
             if (current < 0) {
                 dropLinked(linked, failure, m_diagnostics);
-                failure = QStringLiteral("its parent \"%1\" is dropped")
-                                  .arg(linked.path.attachment);
+                if (!failure.endsWith(QLatin1String("loops")))
+                    failure = QStringLiteral("its parent \"%1\" is dropped").arg(linked.path.attachment);
                 continue;
             }
             const SkinAttachment &parent = m_attachments.at(current);

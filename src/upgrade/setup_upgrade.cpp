@@ -10,9 +10,10 @@ qint64 itemCount(const QJsonValue &list) { return list.toArray().size(); }
 
 // An inherit mode as the two flags of the 2.x layout. Only a flag the mode
 // turns off is written, and it overrides a written one.
-void applyInheritMode(QJsonObject &bone, const QString &mode, CarryOverReport &lost,
+void applyInheritMode(QJsonObject &bone, const QJsonValue &value, CarryOverReport &lost,
                       Diagnostics &diagnostics)
 {
+    const QString mode = value.toString();
     const bool keepsRotation = mode != QLatin1String("onlyTranslation")
             && mode != QLatin1String("noRotationOrReflection");
     const bool keepsScale = mode != QLatin1String("onlyTranslation")
@@ -25,8 +26,10 @@ void applyInheritMode(QJsonObject &bone, const QString &mode, CarryOverReport &l
         || mode == QLatin1String("noScaleOrReflection")) {
         lost.count(Lost::InheritModes);
     } else if (mode != QLatin1String("normal") && mode != QLatin1String("onlyTranslation")) {
-        diagnostics.warn(QStringLiteral("bone \"%1\": inherit mode \"%2\" is not known: read as \"normal\"")
-                                 .arg(bone.value(key("name")).toString(), mode));
+        diagnostics.warn(QStringLiteral("bone \"%1\": inherit mode %2 is not known: read as \"normal\"")
+                                 .arg(bone.value(key("name")).toString(),
+                                      value.isString() ? QLatin1Char('"') + mode + QLatin1Char('"')
+                                                       : QStringLiteral("that is not a text")));
     }
 }
 
@@ -55,7 +58,7 @@ QJsonArray upgradedBones(const QJsonArray &bones, CarryOverReport &lost, Diagnos
         QJsonObject bone = element.toObject();
         const QJsonValue mode = firstSpelling(bone, {"inherit", "transform"}, lost);
         if (!mode.isUndefined())
-            applyInheritMode(bone, mode.toString(), lost, diagnostics);
+            applyInheritMode(bone, mode, lost, diagnostics);
         if (bone.contains(key("shearX")) || bone.contains(key("shearY")))
             lost.count(Lost::BoneShear);
         out.append(bone);
