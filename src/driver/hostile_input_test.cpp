@@ -164,25 +164,29 @@ void HostileInputTest::everyHostileFileConverts()
 void HostileInputTest::everyKeyWithEveryWrongType_data()
 {
     QTest::addColumn<QByteArray>("json");
-    const QJsonDocument skeleton =
-            QJsonDocument::fromJson(readHostileFile(QStringLiteral("every_key.json")));
-    QVERIFY2(skeleton.isObject(), "every_key.json is missing or broken");
-    QList<JsonPath> paths;
-    collectPaths(skeleton.object(), JsonPath(), paths);
+    // The second file holds every key of the newer layouts, which are upgraded.
+    for (const char *file : {"every_key.json", "every_newer_key.json"}) {
+        const QJsonDocument skeleton =
+                QJsonDocument::fromJson(readHostileFile(QLatin1String(file)));
+        QVERIFY2(skeleton.isObject(), file);
+        const QByteArray prefix = file == QByteArray("every_key.json") ? "" : "newer ";
+        QList<JsonPath> paths;
+        collectPaths(skeleton.object(), JsonPath(), paths);
 
-    const QList<QPair<const char *, QJsonValue>> wrongValues = {
-        {"null", QJsonValue::Null},
-        {"bool", true},
-        {"number", -1e308},
-        {"numeric string", QStringLiteral("1e308")},
-        {"array", QJsonArray{1e308, QStringLiteral("x"), QJsonValue::Null, QJsonArray()}},
-        {"object", QJsonObject{{QStringLiteral("name"), -1e308}}},
-    };
-    for (const JsonPath &path : paths) {
-        for (const auto &wrong : wrongValues) {
-            const QJsonValue mutated = replaced(skeleton.object(), path, 0, wrong.second);
-            QTest::newRow((pathText(path) + " as " + wrong.first).constData())
-                    << QJsonDocument(mutated.toObject()).toJson(QJsonDocument::Compact);
+        const QList<QPair<const char *, QJsonValue>> wrongValues = {
+            {"null", QJsonValue::Null},
+            {"bool", true},
+            {"number", -1e308},
+            {"numeric string", QStringLiteral("1e308")},
+            {"array", QJsonArray{1e308, QStringLiteral("x"), QJsonValue::Null, QJsonArray()}},
+            {"object", QJsonObject{{QStringLiteral("name"), -1e308}}},
+        };
+        for (const JsonPath &path : paths) {
+            for (const auto &wrong : wrongValues) {
+                const QJsonValue mutated = replaced(skeleton.object(), path, 0, wrong.second);
+                QTest::newRow((prefix + pathText(path) + " as " + wrong.first).constData())
+                        << QJsonDocument(mutated.toObject()).toJson(QJsonDocument::Compact);
+            }
         }
     }
 }
