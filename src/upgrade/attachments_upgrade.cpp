@@ -22,6 +22,13 @@ QString frameNumber(double start, double setup)
     return QString::number(qint64(frame));
 }
 
+// Absent: the default; present, as the 2.x rules read a number: 0 when it
+// holds none.
+double numberOr(const QJsonObject &object, const char *name, double absent)
+{
+    return object.contains(key(name)) ? object.value(key(name)).toDouble() : absent;
+}
+
 void dropAs(SkinAttachment &attachment, Lost kind, CarryOverReport &lost)
 {
     attachment.state = SkinAttachment::Dropped;
@@ -61,9 +68,8 @@ void applySequence(QJsonObject &object, const QJsonObject &source, const QString
         image = source.value(key("path")).toString();
     else if (source.contains(key("name")))
         image = source.value(key("name")).toString();
-    const QString frame = frameNumber(sequence.value(key("start")).toDouble(1),
-                                      sequence.value(key("setup")).toDouble(0));
-    double digits = sequence.value(key("digits")).toDouble(0);
+    const QString frame = frameNumber(numberOr(sequence, "start", 1), numberOr(sequence, "setup", 0));
+    const double digits = numberOr(sequence, "digits", 0);
     if (digits > longestPadding) {
         diagnostics.warn(QStringLiteral("%1: a sequence of %2 digits is padded to %3 only")
                                  .arg(describe(where))

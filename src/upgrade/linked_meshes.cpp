@@ -9,7 +9,9 @@ QLatin1String key(const char *text) { return QLatin1String(text); }
 AttachmentPath parentPath(const SkinAttachment &linked)
 {
     const QJsonObject &object = linked.object;
-    return {object.value(key("skin")).toString(QStringLiteral("default")), linked.path.slot,
+    const QString skin = object.contains(key("skin")) ? object.value(key("skin")).toString()
+                                                       : QStringLiteral("default");
+    return {skin, linked.path.slot,
             object.value(key("parent")).toString()};
 }
 
