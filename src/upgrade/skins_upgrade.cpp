@@ -1,5 +1,7 @@
 #include "attachment_parts.h"
 
+#include <QMap>
+
 namespace {
 
 QLatin1String key(const char *text) { return QLatin1String(text); }
@@ -21,21 +23,26 @@ QJsonObject skinsAsObject(const QJsonValue &skins, CarryOverReport &lost,
 {
     if (!skins.isArray())
         return skins.toObject();
-    QJsonObject out;
     const QJsonArray list = skins.toArray();
+    QMap<QString, QJsonObject> kept;
     for (const QJsonValue &element : list) {
         if (!element.isObject())
             continue;
         const QJsonObject skin = element.toObject();
         const QString name = skin.value(key("name")).toString();
-        if (out.contains(name)) {
+        if (kept.contains(name)) {
             diagnostics.warn(QStringLiteral("skin \"%1\" is given twice: the later one is ignored")
                                      .arg(name));
             continue;
         }
-        out.insert(name, skin.value(key("attachments")).toObject());
+        kept.insert(name, skin.value(key("attachments")).toObject());
         lost.count(Lost::SkinBonesAndConstraints, skinOwnItems(skin));
     }
+    // In key order, each skin lands at the end of the object: inserting in
+    // array order would move the ones before it every time.
+    QJsonObject out;
+    for (auto it = kept.cbegin(); it != kept.cend(); ++it)
+        out.insert(it.key(), it.value());
     return out;
 }
 
