@@ -114,20 +114,23 @@ QHash<QString, QSet<QString>> namesDroppedEverywhere(const QVector<SkinAttachmen
     return dropped;
 }
 
-// A slot whose setup attachment shows nothing any more starts empty.
-void clearHiddenSetupAttachments(QJsonArray &slots, const QHash<QString, QSet<QString>> &hidden)
+// A slot whose setup attachment shows nothing any more starts empty. The
+// array is built anew: replacing elements one by one could copy it each time.
+QJsonArray withoutHiddenSetupAttachments(const QJsonArray &slots,
+                                         const QHash<QString, QSet<QString>> &hidden)
 {
     if (hidden.isEmpty())
-        return;
-    for (int i = 0; i < slots.size(); ++i) {
-        QJsonObject slot = slots.at(i).toObject();
-        const QSet<QString> names = hidden.value(slot.value(key("name")).toString());
-        if (slot.contains(key("attachment"))
-            && names.contains(slot.value(key("attachment")).toString())) {
+        return slots;
+    QJsonArray out;
+    for (const QJsonValue &element : slots) {
+        QJsonObject slot = element.toObject();
+        const auto names = hidden.constFind(slot.value(key("name")).toString());
+        if (names != hidden.constEnd() && slot.contains(key("attachment"))
+            && names->contains(slot.value(key("attachment")).toString()))
             slot.remove(key("attachment"));
-            slots.replace(i, slot);
-        }
+        out.append(slot);
     }
+    return out;
 }
 
 } // namespace
@@ -144,6 +147,6 @@ QJsonObject upgradedSkins(const QJsonObject &skins, QJsonArray &slots, UpgradeCo
             context.dropped.insert(attachment.path);
     }
     context.hiddenNames = namesDroppedEverywhere(list);
-    clearHiddenSetupAttachments(slots, context.hiddenNames);
+    slots = withoutHiddenSetupAttachments(slots, context.hiddenNames);
     return rebuiltSkins(skins, list);
 }
