@@ -129,23 +129,27 @@ void HostileInputTest::everyHostileFileConverts()
 void HostileInputTest::everyKeyWithEveryWrongType_data()
 {
     QTest::addColumn<QByteArray>("json");
-    const QJsonDocument skeleton =
-            QJsonDocument::fromJson(readHostileFile(QStringLiteral("every_key.json")));
-    QVERIFY2(skeleton.isObject(), "every_key.json is missing or broken");
-    const QList<QPair<const char *, QJsonValue>> wrongValues = {
-        {"null", QJsonValue::Null},
-        {"bool", true},
-        {"number", -1e308},
-        {"numeric string", QStringLiteral("1e308")},
-        {"array", QJsonArray{1e308, QStringLiteral("x"), QJsonValue::Null, QJsonArray()}},
-        {"object", QJsonObject{{QStringLiteral("name"), -1e308}}},
-    };
-    for (const auto &wrong : wrongValues) {
-        addMutations(skeleton.object(), wrong.second, QByteArray(),
-                     [&](const QByteArray &path, const QJsonValue &mutated) {
-                         QTest::newRow((path + " as " + wrong.first).constData())
-                                 << QJsonDocument(mutated.toObject()).toJson(QJsonDocument::Compact);
-                     });
+    // The second file holds every key of the newer layouts, which are upgraded.
+    for (const char *file : {"every_key.json", "every_newer_key.json"}) {
+        const QJsonDocument skeleton = QJsonDocument::fromJson(readHostileFile(QLatin1String(file)));
+        QVERIFY2(skeleton.isObject(), file);
+        const QByteArray prefix = file == QByteArray("every_key.json") ? "" : "newer ";
+        const QList<QPair<const char *, QJsonValue>> wrongValues = {
+            {"null", QJsonValue::Null},
+            {"bool", true},
+            {"number", -1e308},
+            {"numeric string", QStringLiteral("1e308")},
+            {"array", QJsonArray{1e308, QStringLiteral("x"), QJsonValue::Null, QJsonArray()}},
+            {"object", QJsonObject{{QStringLiteral("name"), -1e308}}},
+        };
+        for (const auto &wrong : wrongValues) {
+            addMutations(skeleton.object(), wrong.second, QByteArray(),
+                         [&](const QByteArray &path, const QJsonValue &mutated) {
+                             QTest::newRow((prefix + path + " as " + wrong.first).constData())
+                                     << QJsonDocument(mutated.toObject())
+                                                .toJson(QJsonDocument::Compact);
+                         });
+        }
     }
 }
 

@@ -8,26 +8,43 @@ QLatin1String key(const char *text) { return QLatin1String(text); }
 // Items of a top-level or skin list that the 2.x layout has no place for.
 qint64 itemCount(const QJsonValue &list) { return list.toArray().size(); }
 
-// An inherit mode as the two flags of the 2.x layout. Only a flag the mode
-// turns off is written, and it overrides a written one.
-void applyInheritMode(QJsonObject &bone, const QString &mode, CarryOverReport &lost,
+struct InheritMode {
+    const char *name;
+    bool inheritsRotation;
+    bool inheritsScale;
+    bool exact;
+};
+
+// What each mode keeps of the parent, as the two flags of the 2.x layout;
+// the last three only come near what the editor does.
+const InheritMode inheritModes[] = {
+    {"normal", true, true, true},
+    {"onlyTranslation", false, false, true},
+    {"noRotationOrReflection", false, true, false},
+    {"noScale", true, false, false},
+    {"noScaleOrReflection", true, false, false},
+};
+
+// Only a flag the mode turns off is written, and it overrides a written one.
+void applyInheritMode(QJsonObject &bone, const QJsonValue &value, CarryOverReport &lost,
                       Diagnostics &diagnostics)
 {
-    const bool keepsRotation = mode != QLatin1String("onlyTranslation")
-            && mode != QLatin1String("noRotationOrReflection");
-    const bool keepsScale = mode != QLatin1String("onlyTranslation")
-            && mode != QLatin1String("noScale") && mode != QLatin1String("noScaleOrReflection");
-    if (!keepsRotation)
-        bone.insert(key("inheritRotation"), false);
-    if (!keepsScale)
-        bone.insert(key("inheritScale"), false);
-    if (mode == QLatin1String("noRotationOrReflection") || mode == QLatin1String("noScale")
-        || mode == QLatin1String("noScaleOrReflection")) {
-        lost.count(Lost::InheritModes);
-    } else if (mode != QLatin1String("normal") && mode != QLatin1String("onlyTranslation")) {
-        diagnostics.warn(QStringLiteral("bone \"%1\": inherit mode \"%2\" is not known: read as \"normal\"")
-                                 .arg(bone.value(key("name")).toString(), mode));
+    const QString name = value.toString();
+    for (const InheritMode &mode : inheritModes) {
+        if (name != QLatin1String(mode.name))
+            continue;
+        if (!mode.inheritsRotation)
+            bone.insert(key("inheritRotation"), false);
+        if (!mode.inheritsScale)
+            bone.insert(key("inheritScale"), false);
+        if (!mode.exact)
+            lost.count(Lost::InheritModes);
+        return;
     }
+    diagnostics.warn(QStringLiteral("bone \"%1\": inherit mode %2 is not known: read as \"normal\"")
+                             .arg(bone.value(key("name")).toString(),
+                                  value.isString() ? QLatin1Char('"') + name + QLatin1Char('"')
+                                                   : QStringLiteral("that is not a text")));
 }
 
 } // namespace
@@ -55,7 +72,7 @@ QJsonArray upgradedBones(const QJsonArray &bones, CarryOverReport &lost, Diagnos
         QJsonObject bone = element.toObject();
         const QJsonValue mode = firstSpelling(bone, {"inherit", "transform"}, lost);
         if (!mode.isUndefined())
-            applyInheritMode(bone, mode.toString(), lost, diagnostics);
+            applyInheritMode(bone, mode, lost, diagnostics);
         if (bone.contains(key("shearX")) || bone.contains(key("shearY")))
             lost.count(Lost::BoneShear);
         out.append(bone);

@@ -35,7 +35,9 @@ struct UpgradeContext {
     // Skins are an array (3.8 and later): missing scale keys mean 1 and
     // curve arrays are per channel, in seconds and value units.
     bool newLayout = false;
-    // Linked meshes that follow their parent's deform timelines.
+    // Linked meshes that follow their parent's deform timelines. A parent
+    // that is itself linked comes before the meshes linked to it, so that
+    // copying in this order carries a timeline down a whole chain.
     struct LinkedDeform {
         AttachmentPath linked;
         AttachmentPath parent;

@@ -8,6 +8,7 @@ binary=$(realpath "${RIGSMITH:-$here/../../build/src/rigsmith}")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 inputs=("$@")
+for i in "${!inputs[@]}"; do inputs[$i]=$(realpath "${inputs[$i]}"); done
 [ ${#inputs[@]} -gt 0 ] || mapfile -t inputs < <(find "$here" -name '*.json' -not -path '*/equivalence/*' | sort)
 [ $# -gt 0 ] || inputs+=("$here/../../examples/hero.json")
 for input in "${inputs[@]}"; do
