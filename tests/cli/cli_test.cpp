@@ -66,6 +66,7 @@ private Q_SLOTS:
     void failuresLeaveFilesAlone_data();
     void failuresLeaveFilesAlone();
     void outputIsUtf8WhateverTheLocale();
+    void newerFileIsNotedNotWarned();
 };
 
 void CliTest::usageLine_data()
@@ -246,6 +247,22 @@ void CliTest::outputIsUtf8WhateverTheLocale()
     QCOMPARE(run.status, 0);
     QVERIFY(readFile(folder.filePath(QStringLiteral("out.qml")))
                     .contains("\tid: _\xe9\xaa\xa8" "Bone\n"));
+}
+
+// A newer file says how it was read and what was lost; notes are no
+// warnings, so --strict still writes the document.
+void CliTest::newerFileIsNotedNotWarned()
+{
+    QTemporaryDir folder;
+    writeFile(folder.filePath(QStringLiteral("in.json")),
+              R"({"skeleton": {"spine": "4.2.11"}, "bones": [{"name": "root", "shearX": 5}],
+                  "skins": [], "animations": {"a": {"events": [{"time": 1}]}}})");
+    const Run run = runIn(folder.path(), {"--strict", "in.json", "out.qml"});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.errors, QByteArray("in.json: note: read as a Spine 4.2.11 file\n"
+                                    "in.json: note: not carried over: bone shear (1), "
+                                    "event timelines (1)\n"));
+    QVERIFY(readFile(folder.filePath(QStringLiteral("out.qml"))).contains("\tid: rootBone\n"));
 }
 
 QTEST_GUILESS_MAIN(CliTest)
