@@ -97,14 +97,6 @@ void appendNumberAnimation(QString &out, const QString &target, const QString &p
     appendDurationAndEasing(out, seconds, curve);
 }
 
-QString numberAnimation(const QString &target, const QString &property, double from, double to,
-                        double seconds, const QJsonValue &curve)
-{
-    QString out;
-    appendNumberAnimation(out, target, property, from, to, seconds, curve);
-    return out;
-}
-
 void appendBoneTimelines(QString &out, const QJsonObject &bones, const IdTable &ids,
                          const PartDone &partDone, bool splitChannels)
 {

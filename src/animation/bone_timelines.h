@@ -17,8 +17,6 @@ void appendBoneTimelines(QString &out, const QJsonObject &bones, const IdTable &
 
 // One segment of a number property: a PropertyAnimation, or for a stepped
 // curve a pause and a jump to the new value.
-QString numberAnimation(const QString &target, const QString &property, double from, double to,
-                        double seconds, const QJsonValue &curve);
 void appendNumberAnimation(QString &out, const QString &target, const QString &property,
                            double from, double to, double seconds, const QJsonValue &curve);
 

@@ -79,22 +79,6 @@ void appendVertexAnimation(QString &out, const QString &target, const QString &p
     appendDurationAndEasing(out, seconds, curve);
 }
 
-QString vertexAction(const QString &target, const QString &property, const VertexList &list)
-{
-    QString out;
-    appendVertexAction(out, target, property, numberListText(list));
-    return out;
-}
-
-QString vertexAnimation(const QString &target, const QString &property, const VertexList &from,
-                        const VertexList &to, double seconds, const QJsonValue &curve)
-{
-    QString out;
-    appendVertexAnimation(out, target, property, numberListText(from), numberListText(to),
-                          seconds, curve);
-    return out;
-}
-
 void appendDeformTimelines(QString &out, const QJsonObject &ffd, const QJsonObject &root,
                            const IdTable &ids, const PartDone &partDone)
 {
