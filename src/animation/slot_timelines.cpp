@@ -27,21 +27,6 @@ void appendColorAction(QString &out, const QString &slotIdText, const QString &s
     appendPropertyActionText(out, slotIdText, QStringLiteral("color"), colorLiteral(spineColor));
 }
 
-// Setup colour per slot name; when several slots share a name, the last one
-// that has a colour counts.
-QHash<QString, QString> setupColors(const QJsonArray &skeletonSlots)
-{
-    QHash<QString, QString> colors;
-    for (const QJsonValue &element : skeletonSlots) {
-        const QJsonObject slot = element.toObject();
-        if (slot.contains(QLatin1String("color"))) {
-            colors.insert(slot.value(QLatin1String("name")).toString(),
-                          slot.value(QLatin1String("color")).toString());
-        }
-    }
-    return colors;
-}
-
 void appendAttachmentSequence(QString &out, const QString &slotIdText, const QJsonArray &keys,
                               const IdTable &ids, const PartDone &partDone)
 {
@@ -105,12 +90,17 @@ void appendColorSequence(QString &out, const QString &slotIdText, const QJsonArr
 
 } // namespace
 
-QString colorAnimation(const QString &slotName, const QString &from, const QString &to,
-                       double seconds, const QJsonValue &curve)
+QHash<QString, QString> setupColors(const QJsonArray &skeletonSlots)
 {
-    QString out;
-    appendColorSegment(out, slotId(slotName), from, to, seconds, curve);
-    return out;
+    QHash<QString, QString> colors;
+    for (const QJsonValue &element : skeletonSlots) {
+        const QJsonObject slot = element.toObject();
+        if (slot.contains(QLatin1String("color"))) {
+            colors.insert(slot.value(QLatin1String("name")).toString(),
+                          slot.value(QLatin1String("color")).toString());
+        }
+    }
+    return colors;
 }
 
 void appendSlotTimelines(QString &out, const QJsonObject &slots, const QJsonArray &skeletonSlots,

@@ -3,6 +3,7 @@
 #include "qmltext/id_table.h"
 #include "qmltext/text_parts.h"
 
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QJsonValue>
@@ -16,6 +17,7 @@ QString writeSlotTimelines(const QJsonObject &slots, const QJsonArray &skeletonS
 void appendSlotTimelines(QString &out, const QJsonObject &slots, const QJsonArray &skeletonSlots,
                          const IdTable &ids, const PartDone &partDone = PartDone());
 
-// One colour segment between two Spine colours (RRGGBBAA).
-QString colorAnimation(const QString &slotName, const QString &from, const QString &to,
-                       double seconds, const QJsonValue &curve);
+// Setup colour per slot name; when several slots share a name, the last one
+// that has a colour counts.
+QHash<QString, QString> setupColors(const QJsonArray &skeletonSlots);
+

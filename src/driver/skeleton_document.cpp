@@ -1,6 +1,7 @@
 #include "skeleton_document.h"
 
 #include "animation/animation.h"
+#include "animation/slot_timelines.h"
 #include "check/skeleton_check.h"
 #include "document_ids.h"
 #include "document_wrapper.h"
@@ -51,7 +52,7 @@ bool writeSkeletonDocument(const QJsonObject &input, bool packed, const QString 
         diagnostics.note(versionNote(input));
         upgraded = upgradeSetup(input, lost, diagnostics);
         upgraded.context.setupColors =
-                slotSetupColors(upgraded.skeleton.value(QLatin1String("slots")).toArray());
+                setupColors(upgraded.skeleton.value(QLatin1String("slots")).toArray());
     } else {
         upgraded.skeleton = input;
     }

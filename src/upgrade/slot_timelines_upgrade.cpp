@@ -207,18 +207,6 @@ QJsonObject upgradedSlot(const QJsonObject &timelines, const QString &slot,
 
 } // namespace
 
-QHash<QString, QString> slotSetupColors(const QJsonArray &slots)
-{
-    QHash<QString, QString> colors;
-    for (const QJsonValue &element : slots) {
-        const QJsonObject slot = element.toObject();
-        if (slot.contains(QLatin1String("color"))) {
-            colors.insert(slot.value(QLatin1String("name")).toString(),
-                          slot.value(QLatin1String("color")).toString());
-        }
-    }
-    return colors;
-}
 
 QJsonObject upgradeSlotTimelines(const QJsonObject &slots, const AnimationUpgrade &upgrade)
 {

@@ -68,9 +68,6 @@ bool needsUpgrade(const QJsonObject &root);
 // "read as a Spine <version> file".
 QString versionNote(const QJsonObject &root);
 
-// The setupColors of a skeleton's slots.
-QHash<QString, QString> slotSetupColors(const QJsonArray &slots);
-
 UpgradedSetup upgradeSetup(const QJsonObject &root, CarryOverReport &lost,
                            Diagnostics &diagnostics);
 
