@@ -17,7 +17,7 @@
 // deforms under "attachments", bone inheritance as "inherit". Where the
 // size decides how many skins, animations and timelines there are, the
 // decisions of the 2.x file of the same BYTES are used, so both files hold
-// one skeleton and the 4.2 file is a little larger or smaller than BYTES.
+// one skeleton; the 4.2 spelling comes out about 15 % longer than BYTES.
 //
 // Usage: generate_skeleton OUTPUT BYTES [SEED] [--layout 2.x|4.2]
 
