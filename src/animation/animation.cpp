@@ -6,14 +6,15 @@
 
 void appendAnimation(QString &out, const QJsonObject &animation, const QString &name,
                      const QJsonArray &skeletonSlots, const QJsonObject &root, const IdTable &ids,
-                     const PartDone &partDone)
+                     const PartDone &partDone, bool upgraded)
 {
     out += QLatin1String("ParallelAnimation {\n\tid: ");
     out += ids.animation(name);
     out += QLatin1Char('\n');
     appendSlotTimelines(out, animation.value(QLatin1String("slots")).toObject(), skeletonSlots, ids,
                         partDone);
-    appendBoneTimelines(out, animation.value(QLatin1String("bones")).toObject(), ids, partDone);
+    appendBoneTimelines(out, animation.value(QLatin1String("bones")).toObject(), ids, partDone,
+                        upgraded);
     if (animation.contains(QLatin1String("ffd"))) {
         appendDeformTimelines(out, animation.value(QLatin1String("ffd")).toObject(), root, ids,
                               partDone);

@@ -13,7 +13,8 @@ QString writeAnimation(const QJsonObject &animations, const QString &name,
                        const QJsonArray &skeletonSlots, const QJsonObject &root,
                        const IdTable &ids = IdTable());
 // Each slot's, bone's and deformed slot's sequences are reported as a part
-// done: one animation can be most of the document.
+// done: one animation can be most of the document. `upgraded`: the animation
+// comes from the upgrade of a newer file, its bone transforms split by channel.
 void appendAnimation(QString &out, const QJsonObject &animation, const QString &name,
                      const QJsonArray &skeletonSlots, const QJsonObject &root, const IdTable &ids,
-                     const PartDone &partDone = PartDone());
+                     const PartDone &partDone = PartDone(), bool upgraded = false);

@@ -44,6 +44,27 @@ const BonePass scaleYPass = {"dyScale", "y", 1, 1, false};
 const BonePass translateXPass = {"dx", "x", 1, 0, false};
 const BonePass translateYPass = {"dy", "y", -1, 0, false};
 
+// The passes of an upgraded file, one per split channel, in the same order.
+const struct {
+    const char *timeline;
+    BonePass pass;
+} splitPasses[] = {
+    {"scalex", {"dxScale", "value", 1, 1, false}},
+    {"scaley", {"dyScale", "value", 1, 1, false}},
+    {"translatex", {"dx", "value", 1, 0, false}},
+    {"translatey", {"dy", "value", -1, 0, false}},
+};
+
+void appendSplitChannels(QString &out, const QString &target, const QJsonObject &timelines,
+                         const PartDone &partDone)
+{
+    for (const auto &split : splitPasses) {
+        const QJsonValue keys = timelines.value(QLatin1String(split.timeline));
+        if (!keys.isUndefined())
+            appendBonePass(out, target, keys.toArray(), split.pass, partDone);
+    }
+}
+
 } // namespace
 
 double rotationValue(double angle)
@@ -76,16 +97,8 @@ void appendNumberAnimation(QString &out, const QString &target, const QString &p
     appendDurationAndEasing(out, seconds, curve);
 }
 
-QString numberAnimation(const QString &target, const QString &property, double from, double to,
-                        double seconds, const QJsonValue &curve)
-{
-    QString out;
-    appendNumberAnimation(out, target, property, from, to, seconds, curve);
-    return out;
-}
-
 void appendBoneTimelines(QString &out, const QJsonObject &bones, const IdTable &ids,
-                         const PartDone &partDone)
+                         const PartDone &partDone, bool splitChannels)
 {
     for (auto bone = bones.begin(); bone != bones.end(); ++bone) {
         const QString target = ids.bone(bone.key());
@@ -93,6 +106,11 @@ void appendBoneTimelines(QString &out, const QJsonObject &bones, const IdTable &
         const QJsonValue rotate = timelines.value(QLatin1String("rotate"));
         if (!rotate.isUndefined())
             appendBonePass(out, target, rotate.toArray(), rotatePass, partDone);
+        if (splitChannels) {
+            appendSplitChannels(out, target, timelines, partDone);
+            reportPartDone(partDone, out);
+            continue;
+        }
         const QJsonValue scale = timelines.value(QLatin1String("scale"));
         if (!scale.isUndefined()) {
             appendBonePass(out, target, scale.toArray(), scaleXPass, partDone);

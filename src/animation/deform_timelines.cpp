@@ -79,22 +79,6 @@ void appendVertexAnimation(QString &out, const QString &target, const QString &p
     appendDurationAndEasing(out, seconds, curve);
 }
 
-QString vertexAction(const QString &target, const QString &property, const VertexList &list)
-{
-    QString out;
-    appendVertexAction(out, target, property, numberListText(list));
-    return out;
-}
-
-QString vertexAnimation(const QString &target, const QString &property, const VertexList &from,
-                        const VertexList &to, double seconds, const QJsonValue &curve)
-{
-    QString out;
-    appendVertexAnimation(out, target, property, numberListText(from), numberListText(to),
-                          seconds, curve);
-    return out;
-}
-
 void appendDeformTimelines(QString &out, const QJsonObject &ffd, const QJsonObject &root,
                            const IdTable &ids, const PartDone &partDone)
 {
@@ -103,17 +87,18 @@ void appendDeformTimelines(QString &out, const QJsonObject &ffd, const QJsonObje
         const QJsonObject slots = skin.value().toObject();
         for (auto slot = slots.begin(); slot != slots.end(); ++slot) {
             qDebug("one slot");
+            // Every attachment of the slot is animated, in key order: a slot
+            // whose meshes take turns deforms each of them.
             const QJsonObject attachments = slot.value().toObject();
-            // Only the slot's first attachment is animated; a slot naming
-            // none has nothing to animate.
-            if (attachments.isEmpty())
-                continue;
-            const QString attachment = attachments.begin().key();
-            const QString target = ids.attachmentItem(skin.key(), slot.key(), attachment);
-            appendDeformSequence(out, target, attachments.begin().value().toArray(),
-                                 setupVertices(root, skin.key(), slot.key(), attachment),
-                                 partDone);
-            reportPartDone(partDone, out);
+            for (auto attachment = attachments.begin(); attachment != attachments.end();
+                 ++attachment) {
+                const QString target =
+                        ids.attachmentItem(skin.key(), slot.key(), attachment.key());
+                appendDeformSequence(out, target, attachment.value().toArray(),
+                                     setupVertices(root, skin.key(), slot.key(), attachment.key()),
+                                     partDone);
+                reportPartDone(partDone, out);
+            }
         }
     }
 }

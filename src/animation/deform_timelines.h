@@ -17,9 +17,6 @@ QString writeDeformTimelines(const QJsonObject &ffd, const QJsonObject &root,
 void appendDeformTimelines(QString &out, const QJsonObject &ffd, const QJsonObject &root,
                            const IdTable &ids, const PartDone &partDone = PartDone());
 
-QString vertexAction(const QString &target, const QString &property, const VertexList &list);
-QString vertexAnimation(const QString &target, const QString &property, const VertexList &from,
-                        const VertexList &to, double seconds, const QJsonValue &curve);
 
 // The same statements with each list given as its numberListText: a key's
 // list ends one segment and starts the next, and is written out only once.

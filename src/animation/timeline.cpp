@@ -45,13 +45,6 @@ void appendEasing(QString &out, const QJsonValue &curve)
     out += QLatin1String("1,1 ]");
 }
 
-QString easingText(const QJsonValue &curve)
-{
-    QString out;
-    appendEasing(out, curve);
-    return out;
-}
-
 bool isSteppedCurve(const QJsonValue &curve)
 {
     return curve.isString() && curve.toString() == QLatin1String("stepped");
@@ -62,13 +55,6 @@ void appendPauseStatement(QString &out, double seconds)
     out += QLatin1String("PauseAnimation { duration: ");
     appendInteger(out, segmentMilliseconds(seconds));
     out += QLatin1String(" }\n");
-}
-
-QString pauseStatement(double seconds)
-{
-    QString out;
-    appendPauseStatement(out, seconds);
-    return out;
 }
 
 void appendDurationAndEasing(QString &out, double seconds, const QJsonValue &curve)

@@ -14,12 +14,10 @@ int segmentMilliseconds(double seconds);
 
 // "; easing.bezierCurve: [ c1, c2, ..., 1,1 ]" for a curve that is an array,
 // the empty text for any other curve.
-QString easingText(const QJsonValue &curve);
 void appendEasing(QString &out, const QJsonValue &curve);
 
 bool isSteppedCurve(const QJsonValue &curve);
 // "PauseAnimation { duration: ms }\n".
-QString pauseStatement(double seconds);
 void appendPauseStatement(QString &out, double seconds);
 // Appends "duration: ms", the easing of an array curve and " }\n": the common
 // end of every animation statement of a segment.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "diagnostics/diagnostics.h"
+#include "skeleton_names.h"
 
 #include <QJsonObject>
 #include <QString>
@@ -19,4 +20,5 @@ public:
 private:
     const QJsonObject &m_skeleton;
     Diagnostics &m_diagnostics;
+    SkeletonNames m_names;
 };

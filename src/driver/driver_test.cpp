@@ -1,10 +1,21 @@
 #include "document_wrapper.h"
 #include "output_names.h"
-#include "skeleton_document.h"
 #include "skeleton_file.h"
 
-#include <QJsonDocument>
+#include <QBuffer>
 #include <QtTest>
+
+namespace {
+
+QString units(std::initializer_list<ushort> codes)
+{
+    QString text;
+    for (ushort code : codes)
+        text.append(QChar(code));
+    return text;
+}
+
+} // namespace
 
 class DriverTest : public QObject
 {
@@ -13,11 +24,11 @@ class DriverTest : public QObject
 private Q_SLOTS:
     void names_data();
     void names();
-    void wrapper_data();
-    void wrapper();
     void textPosition_data();
     void textPosition();
-    void documentOrder();
+    void writerEncodesLikeToUtf8_data();
+    void writerEncodesLikeToUtf8();
+    void writerReportsFailedWrites();
 };
 
 void DriverTest::names_data()
@@ -45,34 +56,6 @@ void DriverTest::names()
     QCOMPARE(qmlNameFor(input), qmlName);
 }
 
-void DriverTest::wrapper_data()
-{
-    QTest::addColumn<QString>("body");
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("document");
-    const QString header = QStringLiteral(
-            "import QtQuick 2.0\nimport Quillon 2.0\n\nSpineSkeleton {\n\tid: root\n"
-            "\timageFolder: \"%1\"\n\tproperty url imageFolderAndDash: imageFolder + \"/\"\n\n");
-    QTest::newRow("empty body: no tab before the brace")
-            << "" << "hero_images" << header.arg(QLatin1String("hero_images")) + "}\n";
-    QTest::newRow("one line") << "Item {\n" << "f" << header.arg(QLatin1String("f"))
-                                                          + "\tItem {\n\t}\n";
-    QTest::newRow("empty body lines become a tab")
-            << "a\n\nb\n" << "f" << header.arg(QLatin1String("f")) + "\ta\n\t\n\tb\n\t}\n";
-    QTest::newRow("backslashes and quotes in the folder escaped")
-            << "" << "c:\\art\\\"x\"" << header.arg(QLatin1String("c:\\\\art\\\\\\\"x\\\""))
-                                                 + "}\n";
-}
-
-void DriverTest::wrapper()
-{
-    QFETCH(QString, body);
-    QFETCH(QString, folder);
-    QFETCH(QString, document);
-    wrapDocument(body, folder);
-    QCOMPARE(body, document);
-}
-
 void DriverTest::textPosition_data()
 {
     QTest::addColumn<QByteArray>("text");
@@ -97,28 +80,57 @@ void DriverTest::textPosition()
     QCOMPARE(position.column, column);
 }
 
-void DriverTest::documentOrder()
+// The writer encodes and indents in one pass, eight ASCII units at a time
+// where it can; its bytes must stay those of wrapDocument and toUtf8 however
+// the body is cut into blocks.
+void DriverTest::writerEncodesLikeToUtf8_data()
 {
-    // Sections in their fixed order: bones, IK, slots, containers, skins,
-    // image aliases, then animations in ascending key order.
-    const QJsonObject root = QJsonDocument::fromJson(R"({
-        "animations": {"walk": {}, "Run": {}},
-        "slots": [{"name": "s", "bone": "b"}],
-        "skins": {"default": {"s": {"img": {}}}},
-        "ik": [{"name": "k", "target": "b", "bones": ["b"]}],
-        "bones": [{"name": "b"}]})").object();
-    const QString document = QString::fromUtf8(convertSkeleton(root, false, QStringLiteral("f")));
-    const QStringList markers = {"BoneTransform {", "IKJoint {", "Slot {", "id: attachments",
-                                 "property Item skins", "property alias adefaultSkinImg: ",
-                                 "property alias runAnimation: run\n", "id: run\n",
-                                 "property alias walkAnimation: walk\n", "id: walk\n"};
-    int previous = -1;
-    for (const QString &marker : markers) {
-        const int at = document.indexOf(marker);
-        QVERIFY2(at > previous, qPrintable(marker));
-        previous = at;
-    }
-    QVERIFY(document.endsWith(QLatin1String("\t}\n\t}\n")));
+    QTest::addColumn<QStringList>("blocks");
+    QString lineFeedsEverywhere; // at every place of an eight-unit run and across its end
+    for (int run = 0; run < 17; ++run)
+        lineFeedsEverywhere += QString(run, QLatin1Char('x')) + QLatin1Char('\n');
+    QTest::newRow("no body") << QStringList();
+    QTest::newRow("empty blocks") << QStringList({"", ""});
+    QTest::newRow("blocks without and with line feeds") << QStringList({"a {\n", "", "\tb\n\n", "}\n"});
+    QTest::newRow("surrogate pair cut between blocks")
+            << QStringList({units({'a', 0xd83d}), units({0xde00, '\n'})});
+    QTest::newRow("unpaired high surrogate before a line feed")
+            << QStringList({units({0xd800, '\n', 'b', '\n'})});
+    QTest::newRow("unpaired high surrogate ends the body") << QStringList({units({'a', 0xdbff})});
+    QTest::newRow("unpaired low surrogate") << QStringList({units({'a', 0xdc00, 'b', '\n'})});
+    QTest::newRow("noncharacters and the ends of each byte length")
+            << QStringList({units({0x7f, 0x80, 0x7ff, 0x800, 0xfffe, 0xffff, '\n'})});
+    QTest::newRow("line feed at every place of a run") << QStringList({lineFeedsEverywhere});
+    QTest::newRow("non-ASCII after every run length")
+            << QStringList({QStringLiteral("abcdefg\u00e9abcdefgh\u00e9abcdefghi\u9aa8\n")});
+    QTest::newRow("non-ASCII across a write chunk")
+            << QStringList({QString(600000, QChar(0xe9)) + QLatin1Char('\n'),
+                            QString(600000, QChar(0x9aa8)) + QLatin1Char('\n')});
+}
+
+void DriverTest::writerEncodesLikeToUtf8()
+{
+    QFETCH(QStringList, blocks);
+    const QString folder = QStringLiteral("c:\\art\\\"x\"");
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    DocumentWriter writer(&buffer, folder);
+    for (const QString &block : blocks)
+        writer.appendBody(block);
+    QVERIFY(writer.finish());
+    QString document = blocks.join(QString());
+    wrapDocument(document, folder);
+    QCOMPARE(bytes, document.toUtf8());
+    QVERIFY(bytes.contains("\n\timageFolder: \"c:\\\\art\\\\\\\"x\\\"\"\n"));
+}
+
+void DriverTest::writerReportsFailedWrites()
+{
+    QBuffer closed;
+    DocumentWriter writer(&closed, QStringLiteral("f"));
+    writer.appendBody(QStringLiteral("x\n"));
+    QVERIFY(!writer.finish());
 }
 
 QTEST_APPLESS_MAIN(DriverTest)

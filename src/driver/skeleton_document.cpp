@@ -28,14 +28,14 @@ QString aliasLines(const QVector<QPair<QString, QString>> &aliases)
 // The root alias of one animation and the item that holds it.
 void appendAnimationBlock(QString &out, const QJsonObject &animation, const QString &name,
                           const QJsonArray &skeletonSlots, const QJsonObject &root,
-                          const IdTable &ids, const PartDone &partDone)
+                          const IdTable &ids, const PartDone &partDone, bool upgraded)
 {
     out += QLatin1String("property alias ");
     out += ids.animationAlias(name);
     out += QLatin1String(": ");
     out += ids.animation(name);
     out += QLatin1String("\nItem {\n");
-    appendAnimation(out, animation, name, skeletonSlots, root, ids, partDone);
+    appendAnimation(out, animation, name, skeletonSlots, root, ids, partDone, upgraded);
     out += QLatin1String("}\n");
 }
 
@@ -50,6 +50,8 @@ bool writeSkeletonDocument(const QJsonObject &input, bool packed, const QString 
     if (upgrading) {
         diagnostics.note(versionNote(input));
         upgraded = upgradeSetup(input, lost, diagnostics);
+        upgraded.context.setupColors =
+                slotSetupColors(upgraded.skeleton.value(QLatin1String("slots")).toArray());
     } else {
         upgraded.skeleton = input;
     }
@@ -90,7 +92,8 @@ bool writeSkeletonDocument(const QJsonObject &input, bool packed, const QString 
         if (upgrading)
             animation = upgradeAnimation(it.key(), animation, upgraded.context, lost, diagnostics);
         check.checkAnimation(it.key(), animation);
-        appendAnimationBlock(text, animation, it.key(), slots, root, ids, handToWriter);
+        appendAnimationBlock(text, animation, it.key(), slots, root, ids, handToWriter,
+                             upgrading);
         handToWriter(text);
     }
     if (upgrading && !lost.isEmpty())

@@ -39,23 +39,3 @@ void appendPropertyChanges(QString &out, const QString &target, const QString &p
     out += QLatin1String(" }\n");
 }
 
-QString propertyActionNumber(const QString &target, const QString &property, double value)
-{
-    QString out;
-    appendPropertyActionNumber(out, target, property, value);
-    return out;
-}
-
-QString propertyActionText(const QString &target, const QString &property, const QString &value)
-{
-    QString out;
-    appendPropertyActionText(out, target, property, value);
-    return out;
-}
-
-QString propertyChanges(const QString &target, const QString &property, const QString &value)
-{
-    QString out;
-    appendPropertyChanges(out, target, property, value);
-    return out;
-}

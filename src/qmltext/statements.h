@@ -3,12 +3,7 @@
 #include <QString>
 
 // One-line statements that states and animations repeat. Each ends in "\n"
-// and carries no indentation; the values are inserted as given. The append
-// forms add the same text to out.
-QString propertyActionNumber(const QString &target, const QString &property, double value);
-QString propertyActionText(const QString &target, const QString &property, const QString &value);
-QString propertyChanges(const QString &target, const QString &property, const QString &value);
-
+// and carries no indentation; the values are inserted as given.
 void appendPropertyActionNumber(QString &out, const QString &target, const QString &property,
                                 double value);
 void appendPropertyActionText(QString &out, const QString &target, const QString &property,

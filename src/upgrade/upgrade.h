@@ -4,6 +4,7 @@
 #include "diagnostics/diagnostics.h"
 
 #include <QHash>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QSet>
 #include <QString>
@@ -34,7 +35,9 @@ struct UpgradeContext {
     // Skins are an array (3.8 and later): missing scale keys mean 1 and
     // curve arrays are per channel, in seconds and value units.
     bool newLayout = false;
-    // Linked meshes that follow their parent's deform timelines.
+    // Linked meshes that follow their parent's deform timelines. A parent
+    // that is itself linked comes before the meshes linked to it, so that
+    // copying in this order carries a timeline down a whole chain.
     struct LinkedDeform {
         AttachmentPath linked;
         AttachmentPath parent;
@@ -45,6 +48,10 @@ struct UpgradeContext {
     // Per slot, the attachment names dropped in every skin that had them:
     // an attachment key naming one hides the attachment.
     QHash<QString, QSet<QString>> hiddenNames;
+    // Per slot name, the colour the colour writer starts from (the last slot
+    // of that name with a colour): an "rgb" or "alpha" key is completed from
+    // it.
+    QHash<QString, QString> setupColors;
 };
 
 struct UpgradedSetup {
@@ -60,6 +67,9 @@ bool needsUpgrade(const QJsonObject &root);
 
 // "read as a Spine <version> file".
 QString versionNote(const QJsonObject &root);
+
+// The setupColors of a skeleton's slots.
+QHash<QString, QString> slotSetupColors(const QJsonArray &slots);
 
 UpgradedSetup upgradeSetup(const QJsonObject &root, CarryOverReport &lost,
                            Diagnostics &diagnostics);

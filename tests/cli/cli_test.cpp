@@ -17,6 +17,7 @@ const QByteArray help = usage
 struct Run {
     int status;
     QByteArray messages;
+    QByteArray errors;
 };
 
 Run runIn(const QString &folder, const QStringList &arguments,
@@ -28,9 +29,8 @@ Run runIn(const QString &folder, const QStringList &arguments,
     process.start(QStringLiteral(RIGSMITH_BINARY), arguments);
     if (!process.waitForFinished(60000))
         qFatal("rigsmith did not finish");
-    if (process.exitStatus() != QProcess::NormalExit)
-        return {-1, process.readAllStandardOutput()};
-    return {process.exitCode(), process.readAllStandardOutput()};
+    const int status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return {status, process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)
@@ -66,6 +66,7 @@ private Q_SLOTS:
     void failuresLeaveFilesAlone_data();
     void failuresLeaveFilesAlone();
     void outputIsUtf8WhateverTheLocale();
+    void newerFileIsNotedNotWarned();
 };
 
 void CliTest::usageLine_data()
@@ -105,41 +106,32 @@ void CliTest::conversions_data()
     QTest::addColumn<QByteArray>("messages");
     QTest::addColumn<QString>("output");
     QTest::addColumn<QByteArray>("imageItem");
+    const QByteArray sheets = "Using spritesheets.\n";
+    const QByteArray saving = "Saving QML file to: Hero.qml\n";
+    const QByteArray reading = "Reading Spine JSON file from: hero.json\n";
     const QByteArray done = "The deed is done.\n";
+    const QByteArray image = "\tSpineImage {\n";
+    const QByteArray packedImage = "\tSpineImagePacked {\n";
     QTest::newRow("output name derived")
-            << QStringList({"hero.json"})
-            << "Saving QML file to: Hero.qml\nReading Spine JSON file from: hero.json\n" + done
-            << "Hero.qml" << QByteArray("\tSpineImage {\n");
-    QTest::newRow("packed")
-            << QStringList({"hero.json", "packed"})
-            << "Using spritesheets.\nSaving QML file to: Hero.qml\n"
-               "Reading Spine JSON file from: hero.json\n" + done
-            << "Hero.qml" << QByteArray("\tSpineImagePacked {\n");
+            << QStringList({"hero.json"}) << saving + reading + done << "Hero.qml" << image;
+    QTest::newRow("packed") << QStringList({"hero.json", "packed"})
+                            << sheets + saving + reading + done << "Hero.qml" << packedImage;
     QTest::newRow("output named, packed")
             << QStringList({"hero.json", "out.qml", "packed"})
-            << "Using spritesheets.\nSaving QML file to: out.qml\n"
-               "Reading Spine JSON file from: hero.json\n" + done
-            << "out.qml" << QByteArray("\tSpineImagePacked {\n");
+            << sheets + "Saving QML file to: out.qml\n" + reading + done << "out.qml" << packedImage;
     QTest::newRow("three arguments without packed ignore the second")
-            << QStringList({"hero.json", "out.qml", "extra"})
-            << "Saving QML file to: Hero.qml\nReading Spine JSON file from: hero.json\n" + done
-            << "Hero.qml" << QByteArray("\tSpineImage {\n");
+            << QStringList({"hero.json", "out.qml", "extra"}) << saving + reading + done
+            << "Hero.qml" << image;
     QTest::newRow("packed not last is a name")
-            << QStringList({"hero.json", "packed", "x"})
-            << "Saving QML file to: Hero.qml\nReading Spine JSON file from: hero.json\n" + done
-            << "Hero.qml" << QByteArray("\tSpineImage {\n");
+            << QStringList({"hero.json", "packed", "x"}) << saving + reading + done << "Hero.qml"
+            << image;
     QTest::newRow("auto without folder: current directory")
-            << QStringList({"auto", "hero.json"})
-            << "Reading Spine JSON file from: hero.json\n" + done << "Hero.qml"
-            << QByteArray("\tSpineImage {\n");
+            << QStringList({"auto", "hero.json"}) << reading + done << "Hero.qml" << image;
     QTest::newRow("auto with folder")
             << QStringList({"auto", "hero.json", "work"})
-            << "Reading Spine JSON file from: work/hero.json\n" + done << "work/Hero.qml"
-            << QByteArray("\tSpineImage {\n");
-    QTest::newRow("auto packed")
-            << QStringList({"auto", "hero.json", "packed"})
-            << "Using spritesheets.\nReading Spine JSON file from: hero.json\n" + done
-            << "Hero.qml" << QByteArray("\tSpineImagePacked {\n");
+            << "Reading Spine JSON file from: work/hero.json\n" + done << "work/Hero.qml" << image;
+    QTest::newRow("auto packed") << QStringList({"auto", "hero.json", "packed"})
+                                 << sheets + reading + done << "Hero.qml" << packedImage;
 }
 
 void CliTest::conversions()
@@ -157,6 +149,7 @@ void CliTest::conversions()
     const Run run = runIn(folder.path(), arguments);
     QCOMPARE(run.messages, messages);
     QCOMPARE(run.status, 0);
+    QVERIFY(!run.errors.contains(": warning: "));
     const QByteArray document = readFile(folder.filePath(output));
     QVERIFY(document.startsWith("import QtQuick 2.0\nimport Quillon 2.0\n"));
     QVERIFY(document.contains("\timageFolder: \"hero_images\"\n"));
@@ -171,35 +164,29 @@ void CliTest::failuresLeaveFilesAlone_data()
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<QByteArray>("messages");
     const QByteArray saving = "Saving QML file to: out.qml\nReading Spine JSON file from: in.json\n";
+    const QByteArray unparsed = saving + "Couldn't parse input file: ";
+    const QByteArray unopened = "Couldn't open input file.\n";
     const QStringList explicitRun = {"in.json", "out.qml"};
     QTest::newRow("missing input")
             << QStringList({"missing.json", "out.qml"}) << QByteArray()
-            << QByteArray("Saving QML file to: out.qml\n"
-                          "Reading Spine JSON file from: missing.json\n"
-                          "Couldn't open input file.\n");
+            << "Saving QML file to: out.qml\nReading Spine JSON file from: missing.json\n" + unopened;
     QTest::newRow("folder as input")
             << QStringList({"folder", "out.qml"}) << QByteArray()
-            << QByteArray("Saving QML file to: out.qml\nReading Spine JSON file from: folder\n"
-                          "Couldn't open input file.\n");
+            << "Saving QML file to: out.qml\nReading Spine JSON file from: folder\n" + unopened;
     QTest::newRow("empty file") << explicitRun << QByteArray()
-                                << saving + "Couldn't parse input file: illegal value at line 1, "
-                                            "column 1.\n";
+                                << unparsed + "illegal value at line 1, column 1.\n";
     QTest::newRow("truncated JSON")
             << explicitRun << QByteArray("{\n  \"bones\": [\n    {\"name\": \"root\"")
-            << saving + "Couldn't parse input file: unterminated string at line 3, column 20.\n";
-    QTest::newRow("top level is an array")
-            << explicitRun << QByteArray("[{}]")
-            << saving + "Couldn't parse input file: the top level is not a JSON object.\n";
-    QTest::newRow("top level is a number")
-            << explicitRun << QByteArray("42")
-            << saving + "Couldn't parse input file: illegal value at line 1, column 2.\n";
+            << unparsed + "unterminated string at line 3, column 20.\n";
+    QTest::newRow("top level is an array") << explicitRun << QByteArray("[{}]")
+                                           << unparsed + "the top level is not a JSON object.\n";
+    QTest::newRow("top level is a number") << explicitRun << QByteArray("42")
+                                           << unparsed + "illegal value at line 1, column 2.\n";
     QTest::newRow("nested deeper than the parser allows")
             << explicitRun << "{\"a\": " + QByteArray(5000, '[')
-            << saving + "Couldn't parse input file: too deeply nested document at line 1, "
-                        "column 1031.\n";
-    QTest::newRow("not text at all")
-            << explicitRun << QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11)
-            << saving + "Couldn't parse input file: illegal value at line 1, column 1.\n";
+            << unparsed + "too deeply nested document at line 1, column 1031.\n";
+    QTest::newRow("not text at all") << explicitRun << QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11)
+                                     << unparsed + "illegal value at line 1, column 1.\n";
     QTest::newRow("output folder does not exist")
             << QStringList({"in.json", "nowhere/out.qml"}) << skeleton
             << QByteArray("Saving QML file to: nowhere/out.qml\nCouldn't open output file.\n");
@@ -210,10 +197,13 @@ void CliTest::failuresLeaveFilesAlone_data()
             << QStringList({"in.json", "./in.json"}) << skeleton
             << QByteArray("Saving QML file to: ./in.json\n"
                           "Couldn't open output file: it is the input file.\n");
+    QTest::newRow("--strict: a warning stops the run")
+            << QStringList({"--strict", "in.json", "out.qml"})
+            << QByteArray(R"({"bones": [{"name": "a"}], "slots": [{"bone": "Root"}]})")
+            << saving + "Stopped by --strict: the input has warnings.\n";
     QTest::newRow("auto: missing input")
             << QStringList({"auto", "missing.json"}) << QByteArray()
-            << QByteArray("Reading Spine JSON file from: missing.json\n"
-                          "Couldn't open input file.\n");
+            << "Reading Spine JSON file from: missing.json\n" + unopened;
     QTest::newRow("auto: output cannot be opened")
             << QStringList({"auto", "in.json", "nowhere"}) << skeleton
             << QByteArray("Couldn't open output file.\n");
@@ -234,6 +224,10 @@ void CliTest::failuresLeaveFilesAlone()
     const Run run = runIn(folder.path(), arguments);
     QCOMPARE(run.messages, messages);
     QCOMPARE(run.status, 1);
+    // Only the strict run reads a skeleton that has something to warn about.
+    QCOMPARE(run.errors.contains("in.json: warning: slot \"\" is on the bone \"Root\", which "
+                                 "is no bone\n"),
+             arguments.contains(QStringLiteral("--strict")));
     QCOMPARE(filesIn(folder.path()), before);
     QCOMPARE(readFile(folder.filePath(QStringLiteral("out.qml"))), previousOutput);
     QCOMPARE(readFile(folder.filePath(QStringLiteral("Missing.qml"))), previousOutput);
@@ -253,6 +247,22 @@ void CliTest::outputIsUtf8WhateverTheLocale()
     QCOMPARE(run.status, 0);
     QVERIFY(readFile(folder.filePath(QStringLiteral("out.qml")))
                     .contains("\tid: _\xe9\xaa\xa8" "Bone\n"));
+}
+
+// A newer file says how it was read and what was lost; notes are no
+// warnings, so --strict still writes the document.
+void CliTest::newerFileIsNotedNotWarned()
+{
+    QTemporaryDir folder;
+    writeFile(folder.filePath(QStringLiteral("in.json")),
+              R"({"skeleton": {"spine": "4.2.11"}, "bones": [{"name": "root", "shearX": 5}],
+                  "skins": [], "animations": {"a": {"events": [{"time": 1}]}}})");
+    const Run run = runIn(folder.path(), {"--strict", "in.json", "out.qml"});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.errors, QByteArray("in.json: note: read as a Spine 4.2.11 file\n"
+                                    "in.json: note: not carried over: bone shear (1), "
+                                    "event timelines (1)\n"));
+    QVERIFY(readFile(folder.filePath(QStringLiteral("out.qml"))).contains("\tid: rootBone\n"));
 }
 
 QTEST_GUILESS_MAIN(CliTest)

@@ -4,10 +4,11 @@
 # tests hold the output to. Pass input files to regenerate only those.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-binary=${RIGSMITH:-$here/../../build/src/rigsmith}
+binary=$(realpath "${RIGSMITH:-$here/../../build/src/rigsmith}")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 inputs=("$@")
+for i in "${!inputs[@]}"; do inputs[$i]=$(realpath "${inputs[$i]}"); done
 [ ${#inputs[@]} -gt 0 ] || mapfile -t inputs < <(find "$here" -name '*.json' -not -path '*/equivalence/*' | sort)
 [ $# -gt 0 ] || inputs+=("$here/../../examples/hero.json")
 for input in "${inputs[@]}"; do

@@ -1,8 +1,0 @@
-#include "upgrade.h"
-
-// Placeholder until the animation upgrade lands.
-QJsonObject upgradeAnimation(const QString &, const QJsonObject &animation, const UpgradeContext &,
-                             CarryOverReport &, Diagnostics &)
-{
-    return animation;
-}

@@ -1,0 +1,98 @@
+#include "animation_parts.h"
+
+namespace {
+
+// Timelines of an animation that the document has no place for: one count
+// per timeline (per constraint for the constraint sections).
+void countIgnoredTimelines(const QJsonObject &animation, CarryOverReport &lost)
+{
+    if (animation.contains(QLatin1String("drawOrder")))
+        lost.count(Lost::DrawOrderTimelines);
+    if (animation.contains(QLatin1String("events")))
+        lost.count(Lost::EventTimelines);
+    const struct {
+        const char *section;
+        Lost kind;
+    } constraints[] = {{"ik", Lost::IkTimelines},
+                       {"transform", Lost::TransformTimelines},
+                       {"path", Lost::PathTimelines},
+                       {"physics", Lost::PhysicsTimelines}};
+    for (const auto &constraint : constraints) {
+        const QJsonValue section = animation.value(QLatin1String(constraint.section));
+        if (section.isUndefined())
+            continue;
+        lost.count(constraint.kind, qMax(1, section.toObject().size()));
+    }
+}
+
+} // namespace
+
+QVector<QJsonObject> timelineKeys(const QJsonValue &timeline, const QString &where,
+                                  const AnimationUpgrade &upgrade)
+{
+    if (!timeline.isArray()) {
+        upgrade.diagnostics.warn(QStringLiteral("animation \"%1\": %2 is not a list of keys; "
+                                                "read as none")
+                                         .arg(upgrade.name, where));
+    }
+    const QJsonArray array = timeline.toArray();
+    QVector<QJsonObject> keys;
+    keys.reserve(array.size());
+    for (const QJsonValue &key : array)
+        keys.append(key.toObject());
+    return keys;
+}
+
+double upgradeKeyTime(const QJsonObject &key)
+{
+    return key.value(QLatin1String("time")).toDouble();
+}
+
+double keyNumber(const QJsonObject &key, const QString &field, double fallback)
+{
+    const QJsonValue value = key.value(field);
+    return value.isUndefined() ? fallback : value.toDouble();
+}
+
+QJsonValue segmentCurve(const QVector<QJsonObject> &keys, int index, int channel, double v1,
+                        double v2, bool valueless, const AnimationUpgrade &upgrade)
+{
+    if (index + 1 >= keys.size())
+        return lastKeyCurve();
+    const QJsonObject &key = keys.at(index);
+    const QJsonValue curve = key.value(QLatin1String("curve"));
+    if (upgrade.context.newLayout && curve.isArray()) {
+        const QJsonArray numbers = curve.toArray();
+        if (numbers.size() < 4 * (channel + 1)) {
+            upgrade.diagnostics.warnOnce(
+                    QStringLiteral("short curve ") + upgrade.name,
+                    QStringLiteral("animation \"%1\": a curve array too short for its channels "
+                                   "is read as linear")
+                            .arg(upgrade.name));
+        }
+    }
+    const ChannelSegment segment{upgradeKeyTime(key), v1, upgradeKeyTime(keys.at(index + 1)), v2};
+    return upgradedCurve(key, channel, segment, upgrade.context.newLayout, valueless,
+                         upgrade.lost);
+}
+
+QJsonObject upgradeAnimation(const QString &name, const QJsonObject &animation,
+                             const UpgradeContext &context, CarryOverReport &lost,
+                             Diagnostics &diagnostics)
+{
+    const AnimationUpgrade upgrade{name, context, lost, diagnostics};
+    countIgnoredTimelines(animation, lost);
+    QJsonObject upgraded;
+    if (animation.contains(QLatin1String("slots"))) {
+        upgraded.insert(QLatin1String("slots"),
+                        upgradeSlotTimelines(animation.value(QLatin1String("slots")).toObject(),
+                                             upgrade));
+    }
+    if (animation.contains(QLatin1String("bones"))) {
+        upgraded.insert(QLatin1String("bones"),
+                        upgradeBoneTimelines(animation.value(QLatin1String("bones")).toObject(),
+                                             upgrade));
+    }
+    upgraded.insert(QLatin1String("ffd"), upgradeDeformTimelines(animation, upgrade));
+    return upgraded;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "carry_over.h"
+#include "diagnostics/diagnostics.h"
+#include "upgrade.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QString>
+
+// The pieces of the setup upgrade, one area each.
+
+// What the major.minor at the start of skeleton.spine says, if it says
+// anything: "Dev", "4" or an absent text decide nothing.
+struct SpineVersion {
+    bool atLeast3 = false;
+    bool above42 = false;
+};
+SpineVersion spineVersion(const QJsonObject &root);
+// skeleton.spine as a note line can show it.
+QString printableVersionText(const QJsonObject &root);
+
+// The value of the first of `spellings` that `object` holds; every further
+// one it also holds is counted as lost. Undefined when it holds none.
+QJsonValue firstSpelling(const QJsonObject &object, std::initializer_list<const char *> spellings,
+                         CarryOverReport &lost);
+
+QJsonArray upgradedBones(const QJsonArray &bones, CarryOverReport &lost, Diagnostics &diagnostics);
+QJsonArray upgradedSlots(const QJsonArray &slots, CarryOverReport &lost);
+QJsonArray upgradedIk(const QJsonArray &constraints, CarryOverReport &lost);
+
+// A skins array as the object of the 2.x layout; an object as it is.
+QJsonObject skinsAsObject(const QJsonValue &skins, CarryOverReport &lost,
+                          Diagnostics &diagnostics);
+// Attachments of every skin in the 2.x types; what cannot be drawn is
+// dropped and recorded in the context, slots showing only dropped names lose
+// their setup attachment.
+QJsonObject upgradedSkins(const QJsonObject &skins, QJsonArray &slots, UpgradeContext &context,
+                          CarryOverReport &lost, Diagnostics &diagnostics);

@@ -1,0 +1,22 @@
+import QtQuick 2.0
+import Quillon 2.0
+
+SpineSkeleton {
+	id: root
+	imageFolder: "constraints_images"
+	property url imageFolderAndDash: imageFolder + "/"
+
+	property alias arootBone : rootBone
+	BoneTransform {
+		id: rootBone
+	}
+	Item {
+		id: attachments
+		visible: false
+	
+	}
+	property Item skins: Item {
+	visible: false
+	
+	}
+	}

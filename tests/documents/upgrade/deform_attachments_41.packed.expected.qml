@@ -1,0 +1,83 @@
+import QtQuick 2.0
+import Quillon 2.0
+
+SpineSkeleton {
+	id: root
+	imageFolder: "deform_attachments_41_images"
+	property url imageFolderAndDash: imageFolder + "/"
+
+	property alias arootBone : rootBone
+	BoneTransform {
+		id: rootBone
+	}
+	Slot {
+		id: faceSlot
+		parent: root
+		bone: rootBone
+		setupAttachment: mouthAttachment
+	}
+	Item {
+		id: attachments
+		visible: false
+	
+	Attachment { id: frownAttachment }
+	Attachment { id: mouthAttachment; setupParent: faceSlot }
+	}
+	property Item skins: Item {
+	visible: false
+	
+	states: [
+	State {
+		name: "DEFAULT"
+	PropertyChanges { target: defaultSkinFaceFrown; parent: frownAttachment }
+	PropertyChanges { target: defaultSkinFaceMouth; parent: mouthAttachment }
+	}
+	]
+	Item {
+		id: defaultSkin
+	
+		SpineMeshItem {
+			id: defaultSkinFaceFrown
+			packed: true
+			source: imageFolderAndDash + "frown.png"
+			parent: frownAttachment
+			uvs: [ 0, 0, 1, 0, 1, 1 ] 
+			triangles: [ 0, 1, 2 ] 
+			vertices: [ 0, 0, 4, 0, 4, 4 ] 
+		}
+			SpineMeshItem {
+			id: defaultSkinFaceMouth
+			packed: true
+			source: imageFolderAndDash + "mouth.png"
+			parent: mouthAttachment
+			uvs: [ 0, 0, 1, 0, 1, 1 ] 
+			triangles: [ 0, 1, 2 ] 
+			vertices: [ 0, 0, 8, 0, 8, 8 ] 
+		}
+		}
+	}
+	property alias talkAnimation: talk
+	Item {
+	ParallelAnimation {
+		id: talk
+		SequentialAnimation {
+	PauseAnimation { duration: 500 }
+	ScriptAction { script: faceSlot.attach(null); }
+	PauseAnimation { duration: 500 }
+	ScriptAction { script: faceSlot.attach(frownAttachment); }
+	ScriptAction { script: faceSlot.attach(null); }
+	PauseAnimation { duration: 2000 }
+	ScriptAction { script: faceSlot.attach(mouthAttachment); }
+	}
+		SequentialAnimation {
+	PropertyAnimation { target: defaultSkinFaceFrown; property: "vertices"; from: [ 0, 0, 4, 0, 4, 4 ] ; to: [ 1, 1, 4, 0, 4, 4 ] ; duration: 250 }
+	PropertyAnimation { target: defaultSkinFaceFrown; property: "vertices"; from: [ 1, 1, 4, 0, 4, 4 ] ; to: [ 0, 0, 4, 0, 4, 4 ] ; duration: 500; easing.bezierCurve: [ 0, 0.5, 0.5, 0.5, 1,1 ] }
+		}
+		SequentialAnimation {
+	PropertyAction { target: defaultSkinFaceMouth; property: "vertices"; value: [ 0, 0, 8, 0, 8, 8 ] }
+	PropertyAnimation { target: defaultSkinFaceMouth; property: "vertices"; from: [ 0, 0, 8, 0, 8, 8 ] ; to: [ 0, 0, 12, -4, 8, 8 ] ; duration: 500 }
+	PropertyAnimation { target: defaultSkinFaceMouth; property: "vertices"; from: [ 0, 0, 12, -4, 8, 8 ] ; to: [ 0, 0, 8, 0, 8, 8 ] ; duration: 500; easing.bezierCurve: [ 0.25, 0.25, 0.75, 0.75, 1,1 ] }
+		}
+	}
+	}
+	}
