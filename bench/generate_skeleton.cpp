@@ -10,7 +10,16 @@
 // and numbers are formatted without the C library, so neither the standard
 // library's distributions nor the locale can change the output.
 //
-// Usage: generate_skeleton OUTPUT BYTES [SEED]
+// With --layout 4.2 the same skeleton is written in the 4.2 spelling: the
+// skins as an array, weighted meshes as "mesh", rotate keys with "value",
+// curves as 4.x arrays in seconds and value units (made from the 2.x curve,
+// so that reading them back gives the same easing), colours as "rgba",
+// deforms under "attachments", bone inheritance as "inherit". Where the
+// size decides how many skins, animations and timelines there are, the
+// decisions of the 2.x file of the same BYTES are used, so both files hold
+// one skeleton; the 4.2 spelling comes out about 15 % longer than BYTES.
+//
+// Usage: generate_skeleton OUTPUT BYTES [SEED] [--layout 2.x|4.2]
 
 #include <QByteArray>
 #include <QFile>
@@ -94,6 +103,18 @@ public:
         text.append('.');
         text.append(digits, length);
     }
+    // The shortest text that reads back as the same double, for the 4.x
+    // curve numbers: the converter must find the 2.x curve again exactly.
+    void exact(double value)
+    {
+        for (int precision = 15;; ++precision) {
+            const QByteArray digits = QByteArray::number(value, 'g', precision);
+            if (precision == 17 || digits.toDouble() == value) {
+                text.append(digits);
+                return;
+            }
+        }
+    }
     // The ", " or nothing before a field of an object on one line, then its key.
     void field(bool &first, const char *key)
     {
@@ -138,6 +159,27 @@ struct Counts {
     long long setupBytes = 0, skinBytes = 0, boneTimelineBytes = 0, deformBytes = 0;
 };
 
+enum class Layout { V2, V4_2 };
+
+// The curve of a key towards the next one, in the 2.x form: a normalised
+// cubic as the file shows it (two decimals).
+struct Curve {
+    enum Kind { Linear, Stepped, Bezier } kind = Linear;
+    double controls[4] = {0, 0, 0, 0};
+};
+
+// What one channel of a key does over its segment, for the 4.x curve form.
+struct Channel {
+    double from, to;
+};
+
+// A value as the file shows it: rounded as Json::number rounds it.
+double shown(double value, int decimals)
+{
+    static const double scales[] = {1, 10, 100, 1000, 10000, 100000};
+    return double(std::llround(value * scales[decimals])) / scales[decimals];
+}
+
 const char *const chainKinds[] = {"hair", "cape", "tail", "ribbon", "scarf", "skirt",
                                   "feather", "strap", "tentacle", "antenna", "sleeve", "belt"};
 const char *const chainParents[] = {"head", "chest", "hip", "torso", "neck", "hip",
@@ -151,15 +193,23 @@ const char *const motions[] = {"idle", "walk", "run", "jump", "fall", "land", "a
 class Generator
 {
 public:
-    Generator(long long targetBytes, uint64_t seed)
-        : m_target(targetBytes), m_scale(std::max(0.05, double(targetBytes) / 1e6)), m_random(seed)
+    Generator(long long targetBytes, uint64_t seed, Layout layout)
+        : m_target(targetBytes), m_scale(std::max(0.05, double(targetBytes) / 1e6)),
+          m_random(seed), m_layout(layout)
     {
     }
 
-    bool write(QFile &file)
+    // Takes the size decisions of another run instead of making them.
+    void replay(const QVector<bool> &decisions) { m_decisions = decisions; m_replaying = true; }
+    const QVector<bool> &decisions() const { return m_decisions; }
+
+    // A null file only counts the bytes.
+    bool write(QFile *file)
     {
-        m_file = &file;
+        m_file = file;
         m_out.raw("{\n");
+        if (newLayout())
+            m_out.raw("\"skeleton\": { \"spine\": \"4.2.40\" },\n");
         buildBones();
         writeBones();
         writeIk();
@@ -179,12 +229,23 @@ public:
 
 private:
     long long size() const { return m_written + m_out.text.size(); }
+    bool newLayout() const { return m_layout == Layout::V4_2; }
+
+    // Whether the file is still short of end bytes. Every choice that hangs
+    // on the size goes through here, so that a replay repeats them all.
+    bool before(long long end)
+    {
+        if (m_replaying)
+            return m_next < m_decisions.size() && m_decisions.at(m_next++);
+        m_decisions.append(size() < end);
+        return m_decisions.last();
+    }
 
     bool flush(bool all)
     {
         if (!all && m_out.text.size() < (1 << 20))
             return true;
-        const bool ok = m_file->write(m_out.text) == m_out.text.size();
+        const bool ok = !m_file || m_file->write(m_out.text) == m_out.text.size();
         m_written += m_out.text.size();
         m_out.text.clear();
         return ok;
@@ -267,11 +328,18 @@ private:
                     m_out.field(first, "scaleY");
                     m_out.number(m_random.range(0.6, 1.4), 3);
                 }
-                if (m_random.chance(0.04)) {
+                const bool noRotation = m_random.chance(0.04);
+                const bool noScale = m_random.chance(0.03);
+                if (newLayout() && (noRotation || noScale)) {
+                    m_out.field(first, "inherit");
+                    m_out.string(noRotation && noScale ? "onlyTranslation"
+                                         : noRotation ? "noRotationOrReflection" : "noScale");
+                }
+                if (!newLayout() && noRotation) {
                     m_out.field(first, "inheritRotation");
                     m_out.raw("false");
                 }
-                if (m_random.chance(0.03)) {
+                if (!newLayout() && noScale) {
                     m_out.field(first, "inheritScale");
                     m_out.raw("false");
                 }
@@ -418,27 +486,33 @@ private:
 
     void writeSkins()
     {
-        m_out.raw("\"skins\": {");
+        m_out.raw(newLayout() ? "\"skins\": [" : "\"skins\": {");
         // The skins take about a fifth of the file: the default skin first,
         // then partial skins until that share is reached.
         const long long skinsEnd = size() + m_target / 5;
         writeSkin("default", true);
-        for (int s = 0; s < 1 || size() < skinsEnd; ++s) {
+        for (int s = 0; s < 1 || before(skinsEnd); ++s) {
             const int kinds = int(std::size(skinNames));
             QByteArray name = skinNames[s % kinds];
             if (s >= kinds)
                 name += ' ' + QByteArray::number(s / kinds + 1);
             writeSkin(name, false);
         }
-        m_out.raw("\n},\n");
+        m_out.raw(newLayout() ? "\n],\n" : "\n},\n");
     }
 
     void writeSkin(const QByteArray &skinName, bool isDefault)
     {
         m_out.raw(m_counts.skins ? ",\n\t" : "\n\t");
         ++m_counts.skins;
-        m_out.string(skinName);
-        m_out.raw(": {");
+        if (newLayout()) {
+            m_out.raw("{ \"name\": ");
+            m_out.string(skinName);
+            m_out.raw(", \"attachments\": {");
+        } else {
+            m_out.string(skinName);
+            m_out.raw(": {");
+        }
         const double coverage = m_random.range(0.25, 0.6);
         bool firstSlot = true;
         for (const Slot &slot : qAsConst(m_slots)) {
@@ -469,7 +543,7 @@ private:
             m_out.raw("\n\t\t}");
             flush(false);
         }
-        m_out.raw("\n\t}");
+        m_out.raw(newLayout() ? "\n\t} }" : "\n\t}");
     }
 
     // Writes the attachment object; returns how many numbers a deform key
@@ -510,8 +584,12 @@ private:
             ++m_counts.boundingBoxes;
             m_out.field(first, "type");
             m_out.string("boundingbox");
-            m_out.field(first, "vertices");
             const int points = m_random.between(4, 12);
+            if (newLayout()) {
+                m_out.field(first, "vertexCount");
+                m_out.integer(points);
+            }
+            m_out.field(first, "vertices");
             m_out.raw("[ ");
             for (int i = 0; i < points * 2; ++i) {
                 if (i)
@@ -528,7 +606,8 @@ private:
         const bool skinned = type == AttachmentType::SkinnedMesh;
         ++(skinned ? m_counts.skinnedMeshes : m_counts.meshes);
         m_out.field(first, "type");
-        m_out.string(skinned ? "skinnedmesh" : "mesh");
+        // 4.x knows a weighted mesh by its vertices outnumbering its uvs.
+        m_out.string(skinned && !newLayout() ? "skinnedmesh" : "mesh");
         if (m_random.chance(0.2)) {
             m_out.field(first, "name");
             m_out.string(skinName + '/' + QByteArray(name).replace(' ', '-'));
@@ -663,26 +742,64 @@ private:
     // Seconds on a 30 frames per second grid, as the editor keys them.
     static double frameTime(int frame) { return std::round(frame / 30.0 * 10000) / 10000; }
 
-    void writeCurve(bool &first, bool isLastKey)
+    Curve randomCurve(bool isLastKey)
     {
+        Curve curve;
         if (isLastKey)
-            return;
+            return curve;
         const double roll = m_random.unit();
         if (roll < 0.1) {
-            m_out.field(first, "curve");
-            m_out.string("stepped");
+            curve.kind = Curve::Stepped;
         } else if (roll < 0.55) {
-            m_out.field(first, "curve");
-            m_out.raw("[ ");
-            m_out.number(m_random.range(0, 1), 2);
-            m_out.raw(", ");
-            m_out.number(m_random.range(0, 0.5), 2);
-            m_out.raw(", ");
-            m_out.number(m_random.range(0, 1), 2);
-            m_out.raw(", ");
-            m_out.number(m_random.range(0.5, 1), 2);
-            m_out.raw(" ]");
+            curve.kind = Curve::Bezier;
+            curve.controls[0] = shown(m_random.range(0, 1), 2);
+            curve.controls[1] = shown(m_random.range(0, 0.5), 2);
+            curve.controls[2] = shown(m_random.range(0, 1), 2);
+            curve.controls[3] = shown(m_random.range(0.5, 1), 2);
         }
+        return curve;
+    }
+
+    // The key's curve over the segment from time t1 to t2. The 4.x form
+    // holds four numbers per channel: the 2.x handles scaled to seconds and
+    // to the channel's values.
+    void writeCurve(bool &first, const Curve &curve, double t1, double t2,
+                    const QVector<Channel> &channels)
+    {
+        if (curve.kind == Curve::Linear)
+            return;
+        m_out.field(first, "curve");
+        if (curve.kind == Curve::Stepped) {
+            m_out.string("stepped");
+            return;
+        }
+        m_out.raw("[ ");
+        if (!newLayout()) {
+            for (int i = 0; i < 4; ++i) {
+                m_out.raw(i ? ", " : "");
+                m_out.number(curve.controls[i], 2);
+            }
+        } else {
+            for (int c = 0; c < channels.size(); ++c) {
+                const Channel &v = channels.at(c);
+                for (int i = 0; i < 2; ++i) {
+                    m_out.raw(c || i ? ", " : "");
+                    m_out.exact(t1 + curve.controls[2 * i] * (t2 - t1));
+                    m_out.raw(", ");
+                    m_out.exact(v.from + curve.controls[2 * i + 1] * (v.to - v.from));
+                }
+            }
+        }
+        m_out.raw(" ]");
+    }
+
+    // The first key of a 4.x timeline leaves out a time of 0.
+    void writeTime(bool &first, int frame)
+    {
+        if (newLayout() && frame == 0)
+            return;
+        m_out.field(first, "time");
+        m_out.number(frameTime(frame), 4);
     }
 
     // Frames of the keys of one timeline over an animation of the given
@@ -709,22 +826,38 @@ private:
         const double phase = m_random.range(0, 6.283);
         // One rotation in twenty spins: angles well past half a turn.
         const double spin = rotation && m_random.chance(0.05) ? 360.0 / frames : 0;
+        // All keys first: a 4.x curve needs the values of the next key.
+        const int decimals = centre ? 3 : 2;
+        QVector<double> xs, ys;
+        QVector<Curve> curves;
         for (int k = 0; k < keys.size(); ++k) {
             const double t = keys.at(k) * 6.283 / frames + phase;
+            if (rotation) {
+                xs.append(shown(amplitude * std::sin(t) + spin * keys.at(k), 2));
+            } else {
+                xs.append(shown(centre + amplitude * std::sin(t), decimals));
+                ys.append(shown(centre + amplitude * std::cos(t) * 0.7, decimals));
+            }
+            curves.append(randomCurve(k + 1 == keys.size()));
+        }
+        for (int k = 0; k < keys.size(); ++k) {
             m_out.raw(k ? ",\n\t\t\t\t\t{ " : "\n\t\t\t\t\t{ ");
             bool first = true;
-            m_out.field(first, "time");
-            m_out.number(frameTime(keys.at(k)), 4);
+            writeTime(first, keys.at(k));
+            const int next = std::min(k + 1, int(keys.size()) - 1);
+            QVector<Channel> channels = {{xs.at(k), xs.at(next)}};
             if (rotation) {
-                m_out.field(first, "angle");
-                m_out.number(amplitude * std::sin(t) + spin * keys.at(k), 2);
+                m_out.field(first, newLayout() ? "value" : "angle");
+                m_out.number(xs.at(k), 2);
             } else {
                 m_out.field(first, "x");
-                m_out.number(centre + amplitude * std::sin(t), centre ? 3 : 2);
+                m_out.number(xs.at(k), decimals);
                 m_out.field(first, "y");
-                m_out.number(centre + amplitude * std::cos(t) * 0.7, centre ? 3 : 2);
+                m_out.number(ys.at(k), decimals);
+                channels.append({ys.at(k), ys.at(next)});
             }
-            writeCurve(first, k + 1 == keys.size());
+            writeCurve(first, curves.at(k), frameTime(keys.at(k)), frameTime(keys.at(next)),
+                       channels);
             m_out.raw(" }");
         }
         m_counts.boneKeys += keys.size();
@@ -759,30 +892,48 @@ private:
                 for (int k = 0; k < keys.size(); ++k) {
                     m_out.raw(k ? ",\n\t\t\t\t\t{ " : "\n\t\t\t\t\t{ ");
                     bool first = true;
-                    m_out.field(first, "time");
-                    m_out.number(frameTime(keys.at(k)), 4);
-                    m_out.field(first, "name");
-                    if (m_random.chance(0.1))
-                        m_out.raw("null");
-                    else
+                    writeTime(first, keys.at(k));
+                    // 4.1 and later hide the attachment by leaving out the name.
+                    if (m_random.chance(0.1)) {
+                        if (!newLayout()) {
+                            m_out.field(first, "name");
+                            m_out.raw("null");
+                        }
+                    } else {
+                        m_out.field(first, "name");
                         m_out.string(slot.variants.at(
                                 m_random.between(0, slot.variants.size() - 1)));
+                    }
                     m_out.raw(" }");
                 }
                 m_counts.slotKeys += keys.size();
                 m_out.raw("\n\t\t\t\t]");
             }
             if (color) {
-                m_out.raw(attachment ? ",\n\t\t\t\t\"color\": [" : "\n\t\t\t\t\"color\": [");
+                m_out.raw(attachment ? ",\n\t\t\t\t\"" : "\n\t\t\t\t\"");
+                m_out.raw(newLayout() ? "rgba\": [" : "color\": [");
                 const QVector<int> keys = keyFrames(frames, m_random.between(8, 30));
+                QVector<QByteArray> colors;
+                QVector<Curve> curves;
+                for (int k = 0; k < keys.size(); ++k) {
+                    colors.append(randomColor());
+                    curves.append(randomCurve(k + 1 == keys.size()));
+                }
                 for (int k = 0; k < keys.size(); ++k) {
                     m_out.raw(k ? ",\n\t\t\t\t\t{ " : "\n\t\t\t\t\t{ ");
                     bool first = true;
-                    m_out.field(first, "time");
-                    m_out.number(frameTime(keys.at(k)), 4);
+                    writeTime(first, keys.at(k));
                     m_out.field(first, "color");
-                    m_out.string(randomColor());
-                    writeCurve(first, k + 1 == keys.size());
+                    m_out.string(colors.at(k));
+                    const int next = std::min(k + 1, int(keys.size()) - 1);
+                    // r, g, b, a: each channel's two hex digits over 255.
+                    QVector<Channel> channels;
+                    for (int c = 0; c < 4; ++c) {
+                        channels.append({colors.at(k).mid(2 * c, 2).toInt(nullptr, 16) / 255.0,
+                                         colors.at(next).mid(2 * c, 2).toInt(nullptr, 16) / 255.0});
+                    }
+                    writeCurve(first, curves.at(k), frameTime(keys.at(k)),
+                               frameTime(keys.at(next)), channels);
                     m_out.raw(" }");
                 }
                 m_counts.slotKeys += keys.size();
@@ -800,7 +951,7 @@ private:
         m_out.raw("\n\t\t\"bones\": {");
         const double share = m_random.range(0.3, 0.9);
         bool firstBone = true;
-        for (int i = 1; i < m_bones.size() && size() < end; ++i) {
+        for (int i = 1; i < m_bones.size() && before(end); ++i) {
             if (!m_random.chance(share))
                 continue;
             const bool rotate = m_random.chance(0.9);
@@ -837,7 +988,7 @@ private:
     {
         m_out.raw("\"");
         m_out.raw(target.attachment);
-        m_out.raw("\": [");
+        m_out.raw(newLayout() ? "\": { \"deform\": [" : "\": [");
         const QVector<int> keys = keyFrames(frames, m_random.between(4, 12));
         // A deform touches one region of the mesh in every key.
         const int offset = 2 * m_random.between(0, target.deformLength / 4);
@@ -847,8 +998,7 @@ private:
         for (int k = 0; k < keys.size(); ++k) {
             m_out.raw(k ? ",\n\t\t\t\t\t{ " : "\n\t\t\t\t\t{ ");
             bool first = true;
-            m_out.field(first, "time");
-            m_out.number(frameTime(keys.at(k)), 4);
+            writeTime(first, keys.at(k));
             // The first and last keys are often the rest pose: no deltas.
             const bool rest = (k == 0 || k + 1 == keys.size()) && m_random.chance(0.5);
             if (!rest) {
@@ -866,11 +1016,14 @@ private:
                 }
                 m_out.raw(" ]");
             }
-            writeCurve(first, k + 1 == keys.size());
+            // A deform curve's y is already 0..1: one channel from 0 to 1.
+            const int next = std::min(k + 1, int(keys.size()) - 1);
+            writeCurve(first, randomCurve(k + 1 == keys.size()), frameTime(keys.at(k)),
+                       frameTime(keys.at(next)), {{0, 1}});
             m_out.raw(" }");
         }
         m_counts.deformKeys += keys.size();
-        m_out.raw("\n\t\t\t\t]");
+        m_out.raw(newLayout() ? "\n\t\t\t\t] }" : "\n\t\t\t\t]");
     }
 
     // Deform timelines on a few meshes, grouped by skin and slot as the
@@ -892,8 +1045,9 @@ private:
                 chosen.append(pick);
         }
         std::sort(chosen.begin(), chosen.end());
-        m_out.raw(",\n\t\t\"ffd\": {");
-        for (int n = 0; n < chosen.size() && size() < end; ++n) {
+        m_out.raw(newLayout() ? ",\n\t\t\"attachments\": {" : ",\n\t\t\"ffd\": {");
+        int written = 0;
+        for (int n = 0; n < chosen.size() && before(end); ++n, ++written) {
             const DeformTarget &target = m_deformTargets.at(chosen.at(n));
             const bool sameSkin = n > 0 && m_deformTargets.at(chosen.at(n - 1)).skin == target.skin;
             if (!sameSkin) {
@@ -909,7 +1063,8 @@ private:
             writeDeformTimeline(target, frames);
             m_out.raw("\n\t\t\t\t}");
         }
-        m_out.raw("\n\t\t\t}\n\t\t}");
+        // No target at all when the file was already full: an empty object.
+        m_out.raw(written ? "\n\t\t\t}\n\t\t}" : "\n\t\t}");
         m_counts.deformBytes += size() - start;
     }
 
@@ -931,14 +1086,14 @@ private:
         // Stop just short of the target; the closing braces are all that
         // follows.
         const long long end = m_target - 8;
-        for (int index = 0; index == 0 || size() + 200 < end; ++index) {
+        for (int index = 0; index == 0 || before(end - 200); ++index) {
             m_out.raw(index ? ",\n\t" : "\n\t");
             m_out.string(animationName(index));
             m_out.raw(": {");
             const int frames = m_random.between(15, 90);
             writeSlotTimelines(frames);
             writeBoneTimelines(frames, end);
-            if (!m_deformTargets.isEmpty() && m_random.chance(0.5) && size() < end)
+            if (!m_deformTargets.isEmpty() && m_random.chance(0.5) && before(end))
                 writeDeformTimelines(frames, end);
             m_out.raw("\n\t}");
             ++m_counts.animations;
@@ -950,6 +1105,10 @@ private:
     long long m_target;
     double m_scale; // the target in megabytes
     Random m_random;
+    Layout m_layout;
+    QVector<bool> m_decisions;
+    bool m_replaying = false;
+    int m_next = 0;
     QFile *m_file = nullptr;
     Json m_out;
     long long m_written = 0;
@@ -964,8 +1123,16 @@ private:
 
 int main(int argc, char *argv[])
 {
+    Layout layout = Layout::V2;
+    if (argc >= 5 && QByteArray(argv[argc - 2]) == "--layout") {
+        const QByteArray name(argv[argc - 1]);
+        if (name != "2.x" && name != "4.2")
+            argc = 0; // only these two
+        layout = name == "4.2" ? Layout::V4_2 : Layout::V2;
+        argc -= 2;
+    }
     if (argc < 3 || argc > 4) {
-        std::fprintf(stderr, "Usage: generate_skeleton OUTPUT BYTES [SEED]\n");
+        std::fprintf(stderr, "Usage: generate_skeleton OUTPUT BYTES [SEED] [--layout 2.x|4.2]\n");
         return 2;
     }
     bool sizeOk = false;
@@ -982,8 +1149,14 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "generate_skeleton: cannot write %s\n", argv[1]);
         return 1;
     }
-    Generator generator(target, seed);
-    if (!generator.write(file) || !file.flush()) {
+    Generator generator(target, seed, layout);
+    if (layout != Layout::V2) {
+        // The 2.x file of this size, only counted, makes the size decisions.
+        Generator sizing(target, seed, Layout::V2);
+        sizing.write(nullptr);
+        generator.replay(sizing.decisions());
+    }
+    if (!generator.write(&file) || !file.flush()) {
         std::fprintf(stderr, "generate_skeleton: writing %s failed\n", argv[1]);
         return 1;
     }

@@ -7,6 +7,9 @@
 // all its work instead of silently writing less), the mesh records are
 // consistent, and every kind of attachment, timeline and curve is there.
 // The benchmark runs the check once per input, outside the timed runs.
+// Inputs in the 4.2 layout (skins as an array) are checked in their own
+// spelling: weighted "mesh", "rgba", deforms under "attachments", curve
+// arrays of four numbers per channel.
 //
 // Usage: parse_only INPUT
 //        parse_only --check INPUT
@@ -36,7 +39,10 @@ QLatin1String key(const char *name)
 class Checker
 {
 public:
-    explicit Checker(const QJsonObject &root) : m_root(root) {}
+    explicit Checker(const QJsonObject &root)
+        : m_root(root), m_newLayout(root.value(key("skins")).isArray())
+    {
+    }
 
     QStringList run()
     {
@@ -118,7 +124,11 @@ private:
 
     void checkSkins()
     {
-        const QJsonObject skins = m_root.value(key("skins")).toObject();
+        QJsonObject skins = m_root.value(key("skins")).toObject();
+        for (const QJsonValue &element : m_root.value(key("skins")).toArray()) {
+            const QJsonObject skin = element.toObject();
+            skins.insert(skin.value(key("name")).toString(), skin.value(key("attachments")));
+        }
         if (!skins.contains(key("default")) || skins.size() < 2)
             problem(QStringLiteral("no default skin, or no other skin"));
         for (auto skin = skins.begin(); skin != skins.end(); ++skin) {
@@ -144,9 +154,12 @@ private:
     // Returns how many values a deform key may change: 0 for no mesh.
     int checkAttachment(const QString &where, const QJsonObject &attachment)
     {
-        const QString type = attachment.value(key("type")).toString(QStringLiteral("image"));
-        m_seen.insert(type);
+        QString type = attachment.value(key("type")).toString(QStringLiteral("image"));
         const QJsonArray vertices = attachment.value(key("vertices")).toArray();
+        if (m_newLayout && type == QLatin1String("mesh")
+            && vertices.size() > attachment.value(key("uvs")).toArray().size())
+            type = QStringLiteral("skinnedmesh");
+        m_seen.insert(type);
         if (type == QLatin1String("image"))
             return 0;
         if (type == QLatin1String("boundingbox")) {
@@ -203,7 +216,8 @@ private:
         double previous = 0;
         for (const QJsonValue &element : keys) {
             const QJsonObject k = element.toObject();
-            const double time = k.value(key("time")).toDouble(-1);
+            // 3.8 and later leave out a time of 0.
+            const double time = k.value(key("time")).toDouble(m_newLayout ? 0 : -1);
             if (time < previous)
                 problem(where + QLatin1String(": key times go back"));
             previous = time;
@@ -212,7 +226,9 @@ private:
             const QJsonValue curve = k.value(key("curve"));
             if (curve.toString() == QLatin1String("stepped"))
                 m_seen.insert(QStringLiteral("stepped"));
-            else if (curve.toArray().size() == 4)
+            else if (curve.toArray().size() == 4
+                     || (m_newLayout && curve.toArray().size() % 4 == 0 && curve.isArray()
+                         && !curve.toArray().isEmpty()))
                 m_seen.insert(QStringLiteral("bezier"));
             else
                 problem(where + QLatin1String(": curve is neither stepped nor a bezier"));
@@ -243,12 +259,13 @@ private:
                     problem(QLatin1String("animated slot is not a slot: ") + slot.key());
                 const QJsonObject timelines = slot.value().toObject();
                 for (auto timeline = timelines.begin(); timeline != timelines.end(); ++timeline) {
-                    m_seen.insert(timeline.key());
+                    const bool color = timeline.key() == QLatin1String(m_newLayout ? "rgba" : "color");
+                    m_seen.insert(color ? QStringLiteral("color") : timeline.key());
                     checkKeys(animation.key() + QLatin1Char('/') + slot.key(),
-                              timeline.value().toArray(), timeline.key() == QLatin1String("color"));
+                              timeline.value().toArray(), color);
                 }
             }
-            checkDeforms(animation.key(), a.value(key("ffd")).toObject());
+            checkDeforms(animation.key(), a.value(key(m_newLayout ? "attachments" : "ffd")).toObject());
         }
     }
 
@@ -265,8 +282,11 @@ private:
                     const int length = m_deformLength.value(where);
                     if (length == 0)
                         problem(animation + QLatin1String(" deforms what is no mesh: ") + where);
-                    checkKeys(animation + QLatin1Char('/') + where, it.value().toArray(), true);
-                    for (const QJsonValue &element : it.value().toArray()) {
+                    const QJsonArray keys = m_newLayout
+                            ? it.value().toObject().value(key("deform")).toArray()
+                            : it.value().toArray();
+                    checkKeys(animation + QLatin1Char('/') + where, keys, true);
+                    for (const QJsonValue &element : keys) {
                         const QJsonObject k = element.toObject();
                         const int offset = k.value(key("offset")).toInt();
                         if (offset)
@@ -281,6 +301,7 @@ private:
     }
 
     const QJsonObject m_root;
+    const bool m_newLayout;
     QStringList m_bones;
     QSet<QString> m_boneNames, m_slotNames, m_seen;
     QMap<QString, QString> m_setupAttachments; // slot name to its setup attachment
