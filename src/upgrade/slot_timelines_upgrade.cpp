@@ -103,6 +103,23 @@ KeyColor keyColor(const QJsonObject &key, const ColorSpelling &spelling, const S
     return result;
 }
 
+// Channel curves made from one handle in seconds and value units come out a
+// rounding apart once normalised: those are the same curve.
+bool sameCurve(const QJsonValue &a, const QJsonValue &b)
+{
+    if (!a.isArray() || !b.isArray())
+        return a == b;
+    const QJsonArray left = a.toArray();
+    const QJsonArray right = b.toArray();
+    if (left.size() != right.size())
+        return false;
+    for (int i = 0; i < left.size(); ++i) {
+        if (std::abs(left.at(i).toDouble() - right.at(i).toDouble()) > 1e-9)
+            return false;
+    }
+    return true;
+}
+
 // One curve for a key whose channels may each have their own: the curve of
 // the first channel that moves.
 QJsonValue colorKeyCurve(const QVector<QJsonObject> &keys, const QVector<KeyColor> &colors,
@@ -124,7 +141,7 @@ QJsonValue colorKeyCurve(const QVector<QJsonObject> &keys, const QVector<KeyColo
         if (!moved) {
             chosen = channelCurve;
             moved = true;
-        } else if (channelCurve != chosen) {
+        } else if (!sameCurve(channelCurve, chosen)) {
             differ = true;
         }
     }
