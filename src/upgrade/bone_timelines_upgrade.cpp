@@ -46,8 +46,9 @@ QJsonArray upgradedRotate(const QJsonValue &timeline, const QString &bone,
     return upgraded;
 }
 
-// One channel of a combined translate or scale timeline.
-QJsonArray channelOfCombined(const QVector<QJsonObject> &keys, const QString &field, int channel,
+// One channel of a timeline: a field of a combined translate or scale
+// timeline, or the value of a split one.
+QJsonArray channelOfKeys(const QVector<QJsonObject> &keys, const QString &field, int channel,
                              double fallback, const AnimationUpgrade &upgrade)
 {
     QJsonArray upgraded;
@@ -64,16 +65,7 @@ QJsonArray channelOfCombined(const QVector<QJsonObject> &keys, const QString &fi
 QJsonArray splitChannel(const QJsonValue &timeline, const QString &where, double fallback,
                         const AnimationUpgrade &upgrade)
 {
-    const QVector<QJsonObject> keys = timelineKeys(timeline, where, upgrade);
-    QJsonArray upgraded;
-    for (int i = 0; i < keys.size(); ++i) {
-        const double value = keyNumber(keys.at(i), valueField, fallback);
-        const double next =
-                i + 1 < keys.size() ? keyNumber(keys.at(i + 1), valueField, fallback) : value;
-        upgraded.append(channelKey(keys.at(i), value,
-                                   segmentCurve(keys, i, 0, value, next, false, upgrade)));
-    }
-    return upgraded;
+    return channelOfKeys(timelineKeys(timeline, where, upgrade), valueField, 0, fallback, upgrade);
 }
 
 // A translate or scale transform: the combined timeline split into its two
@@ -92,9 +84,9 @@ void upgradeTransform(const QJsonObject &timelines, const QString &bone, const Q
     if (timelines.contains(combined)) {
         const QVector<QJsonObject> keys =
                 timelineKeys(timelines.value(combined), where(combined), upgrade);
-        upgraded.insert(xName, channelOfCombined(keys, QStringLiteral("x"), 0, combinedFallback,
+        upgraded.insert(xName, channelOfKeys(keys, QStringLiteral("x"), 0, combinedFallback,
                                                  upgrade));
-        upgraded.insert(yName, channelOfCombined(keys, QStringLiteral("y"), 1, combinedFallback,
+        upgraded.insert(yName, channelOfKeys(keys, QStringLiteral("y"), 1, combinedFallback,
                                                  upgrade));
         const int splitCount = int(timelines.contains(xName)) + int(timelines.contains(yName));
         if (splitCount > 0)
