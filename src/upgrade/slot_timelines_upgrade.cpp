@@ -224,7 +224,6 @@ QJsonObject upgradedSlot(const QJsonObject &timelines, const QString &slot,
 
 } // namespace
 
-
 QJsonObject upgradeSlotTimelines(const QJsonObject &slots, const AnimationUpgrade &upgrade)
 {
     QJsonObject upgraded;
