@@ -2,6 +2,7 @@
 
 #include "attachment_item.h"
 #include "qmltext/indent.h"
+#include "qmltext/qml_ids.h"
 #include "qmltext/statements.h"
 #include "qmltext/string_literal.h"
 
@@ -34,7 +35,9 @@ void appendSkinItem(QString &out, bool packed, const QString &skinName, const QJ
     out += QLatin1String("\n\n");
     AttachmentPlace place;
     place.packed = packed;
-    place.inDefaultSkin = skinName == QLatin1String("default");
+    // By display name: a skin whose own name is "default skin" is placed like
+    // the skin "default".
+    place.inDefaultSkin = skinDisplayName(skinName) == QLatin1String("default skin");
     for (auto slot = skin.begin(); slot != skin.end(); ++slot) {
         const QJsonObject attachments = slot.value().toObject();
         for (auto it = attachments.begin(); it != attachments.end(); ++it) {
