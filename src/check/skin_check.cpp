@@ -60,6 +60,7 @@ void checkAttachment(const QJsonObject &attachment, const SkeletonNames &names,
         return;
     }
     expectKind(diagnostics, attachment, "name", JsonKind::Text, attachmentItems, where);
+    expectKind(diagnostics, attachment, "path", JsonKind::Text, attachmentItems, where);
     for (const char *key : {"x", "y", "scaleX", "scaleY", "rotation", "width", "height"})
         expectKind(diagnostics, attachment, key, JsonKind::Number, attachmentItems, where);
     if (!mesh)

@@ -7,9 +7,13 @@
 
 void appendSourceLine(QString &out, const QJsonObject &attachment, const QString &attachmentName)
 {
-    const QString imageName = attachment.contains(QLatin1String("name"))
-            ? attachment.value(QLatin1String("name")).toString()
-            : attachmentName;
+    // The image is named by "path" where it differs from the attachment's
+    // name, by "name" where that differs from the key.
+    const QLatin1String path("path");
+    const QLatin1String name("name");
+    const QString imageName = attachment.contains(path) ? attachment.value(path).toString()
+            : attachment.contains(name)                 ? attachment.value(name).toString()
+                                                        : attachmentName;
     out += QLatin1String("\tsource: imageFolderAndDash + \"") + escapedForQmlString(imageName)
             + QLatin1String(".png\"\n");
 }

@@ -77,7 +77,8 @@ void applySequence(QJsonObject &object, const QJsonObject &source, const QString
                                  .arg(longestPadding));
     }
     const int zeros = qMax(0, int(qBound(0.0, digits, double(longestPadding))) - frame.size());
-    object.insert(key("name"), image + QString(zeros, QLatin1Char('0')) + frame);
+    // The writers take the image from "path" first.
+    object.insert(key("path"), image + QString(zeros, QLatin1Char('0')) + frame);
 }
 
 void upgradeAttachment(SkinAttachment &attachment, CarryOverReport &lost,

@@ -151,7 +151,9 @@ Expected expectedFrom(const QJsonObject &file)
             const QJsonObject attachments = slot.toObject();
             for (auto it = attachments.begin(); it != attachments.end(); ++it) {
                 const QJsonObject attachment = it.value().toObject();
-                const QJsonValue name = attachment.value(QLatin1String("name"));
+                QJsonValue name = attachment.value(QLatin1String("path"));
+                if (name.isUndefined())
+                    name = attachment.value(QLatin1String("name"));
                 if (attachment.value(QLatin1String("type")).toString() != QLatin1String("boundingbox"))
                     expected.imageNames.append(name.isUndefined() ? it.key() : name.toString());
             }

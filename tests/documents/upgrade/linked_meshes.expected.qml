@@ -114,7 +114,7 @@ SpineSkeleton {
 		SpineMeshItem {
 			id: heroBodyBase
 			packed: false
-			source: imageFolderAndDash + "base.png"
+			source: imageFolderAndDash + "hero/base.png"
 			uvs: [ 0, 0, 1, 0, 1, 1 ] 
 			triangles: [ 0, 1, 2 ] 
 			vertices: [ 0, 0, 10, 0, 10, 10 ] 

@@ -77,7 +77,7 @@ SpineSkeleton {
 		}
 			SpineImage {
 			id: defaultSkinWingNoSequence
-			source: imageFolderAndDash + "no sequence.png"
+			source: imageFolderAndDash + "unused path.png"
 			parent: noSequenceAttachment
 		}
 			SpineImage {

@@ -77,7 +77,7 @@ SpineSkeleton {
 		}
 			SpineImagePacked {
 			id: defaultSkinWingNoSequence
-			source: imageFolderAndDash + "no sequence.png"
+			source: imageFolderAndDash + "unused path.png"
 			parent: noSequenceAttachment
 		}
 			SpineImagePacked {
