@@ -12,6 +12,7 @@
 //
 // With --layout 4.2 the same skeleton is written in the 4.2 spelling: the
 // skins as an array, weighted meshes as "mesh", rotate keys with "value",
+// with the whole turns of the angles the 2.x file turns through,
 // curves as 4.x arrays in seconds and value units (made from the 2.x curve,
 // so that reading them back gives the same easing), colours as "rgba",
 // deforms under "attachments", bone inheritance as "inherit". Where the
@@ -21,8 +22,12 @@
 //
 // Usage: generate_skeleton OUTPUT BYTES [SEED] [--layout 2.x|4.2]
 
+#include "animation/rotation_turns.h"
+
 #include <QByteArray>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QString>
 #include <QVector>
 
@@ -816,6 +821,20 @@ private:
         return keys;
     }
 
+    // A 4.x editor writes the angles that a 2.x file turns through the short
+    // way, whole turns included, so that both spellings play alike.
+    static QVector<double> valuesAsAnEditorWrites(const QVector<double> &angles)
+    {
+        QJsonArray keys;
+        for (double angle : angles)
+            keys.append(QJsonObject{{QStringLiteral("angle"), angle}});
+        RotationValues shortTurns(keys);
+        QVector<double> values;
+        for (const QJsonValue &key : keys)
+            values.append(-shortTurns.next(key.toObject()));
+        return values;
+    }
+
     void writeBoneTimeline(const char *name, int frames, double amplitude, double centre,
                            bool rotation)
     {
@@ -840,6 +859,8 @@ private:
             }
             curves.append(randomCurve(k + 1 == keys.size()));
         }
+        if (rotation && newLayout())
+            xs = valuesAsAnEditorWrites(xs);
         for (int k = 0; k < keys.size(); ++k) {
             m_out.raw(k ? ",\n\t\t\t\t\t{ " : "\n\t\t\t\t\t{ ");
             bool first = true;

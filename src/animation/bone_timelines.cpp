@@ -2,6 +2,7 @@
 
 #include "qmltext/number_format.h"
 #include "qmltext/statements.h"
+#include "rotation_turns.h"
 #include "timeline.h"
 
 namespace {
@@ -21,12 +22,13 @@ void appendBonePass(QString &out, const QString &target, const QJsonArray &keys,
 {
     const QString property = QLatin1String(pass.property);
     const QLatin1String field(pass.field);
+    RotationValues rotation(pass.isRotation ? keys : QJsonArray());
     out += QLatin1String("\tSequentialAnimation {\n");
     appendKeyedTimeline(
             out, keys, pass.startValue,
             [&](const QJsonObject &key) {
-                const double value = key.value(field).toDouble();
-                return pass.isRotation ? rotationValue(value) : pass.sign * value;
+                return pass.isRotation ? rotation.next(key)
+                                       : pass.sign * key.value(field).toDouble();
             },
             [&](QString &text, double value) {
                 appendPropertyActionNumber(text, target, property, value);
@@ -66,16 +68,6 @@ void appendSplitChannels(QString &out, const QString &target, const QJsonObject 
 }
 
 } // namespace
-
-double rotationValue(double angle)
-{
-    double value = -angle;
-    if (value < -180)
-        value += 360;
-    if (value > 180)
-        value -= 360;
-    return value;
-}
 
 void appendNumberAnimation(QString &out, const QString &target, const QString &property,
                            double from, double to, double seconds, const QJsonValue &curve)

@@ -20,6 +20,3 @@ void appendBoneTimelines(QString &out, const QJsonObject &bones, const IdTable &
 void appendNumberAnimation(QString &out, const QString &target, const QString &property,
                            double from, double to, double seconds, const QJsonValue &curve);
 
-// The animated angle of a rotate key: negated, then brought once into
-// [-180, 180] from either side.
-double rotationValue(double angle);

@@ -34,12 +34,12 @@ QJsonArray upgradedRotate(const QJsonValue &timeline, const QString &bone,
     QJsonArray upgraded;
     for (int i = 0; i < keys.size(); ++i) {
         const double next = i + 1 < keys.size() ? angles.at(i + 1) : angles.at(i);
-        // Newer files turn by the raw difference; the writer wraps each key.
-        if (std::fabs(next - angles.at(i)) > 180)
-            upgrade.lost.count(Lost::RotateTurns);
+        // A "value" key keeps its spelling: the writer plays a timeline that
+        // has one as written, whole turns included.
+        const bool hasValue = keys.at(i).contains(valueField);
         QJsonObject key;
         key.insert(timeField, keys.at(i).value(timeField));
-        key.insert(QLatin1String("angle"), angles.at(i));
+        key.insert(hasValue ? valueField : QStringLiteral("angle"), angles.at(i));
         key.insert(curveField, segmentCurve(keys, i, 0, angles.at(i), next, false, upgrade));
         upgraded.append(key);
     }

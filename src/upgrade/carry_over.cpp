@@ -17,7 +17,6 @@ const char *const kindNames[] = {
     "point attachments",
     "clipping attachments",
     "deform timelines of dropped attachments",
-    "rotate segments that turn another way",
     "shear timelines",
     "inherit timelines",
     "dark colours of colour timelines",

@@ -22,7 +22,6 @@ enum class Lost {
     ClippingAttachments,
     DroppedAttachmentDeforms,
     // Animations.
-    RotateTurns,
     ShearTimelines,
     InheritTimelines,
     DarkColorTimelines,

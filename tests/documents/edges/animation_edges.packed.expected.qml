@@ -176,12 +176,12 @@ SpineSkeleton {
 		id: angles
 		SequentialAnimation {
 	PropertyAction { target: anglesBone; property: "dangle"; value: -90 }
-	PropertyAction { target: anglesBone; property: "dangle"; value: 160 }
+	PropertyAction { target: anglesBone; property: "dangle"; value: -200 }
 	PropertyAction { target: anglesBone; property: "dangle"; value: -160 }
 	PropertyAction { target: anglesBone; property: "dangle"; value: -180 }
-	PropertyAction { target: anglesBone; property: "dangle"; value: 180 }
+	PropertyAction { target: anglesBone; property: "dangle"; value: -180 }
 	PropertyAction { target: anglesBone; property: "dangle"; value: -240 }
-	PropertyAction { target: anglesBone; property: "dangle"; value: 240 }
+	PropertyAction { target: anglesBone; property: "dangle"; value: -120 }
 		}
 	}
 	}
@@ -193,11 +193,11 @@ SpineSkeleton {
 		}
 		SequentialAnimation {
 	PropertyAction { target: hipBone; property: "dangle"; value: -30 }
-	PropertyAction { target: hipBone; property: "dangle"; value: 160 }
-	PropertyAnimation { target: hipBone; property: "dangle"; from: 160; to: 0; duration: 300 }
-	PropertyAnimation { target: hipBone; property: "dangle"; from: 0; to: 0; duration: 100 }
-	PropertyAnimation { target: hipBone; property: "dangle"; from: 0; to: 0; duration: 99; easing.bezierCurve: [ 1,1 ] }
-	PropertyAnimation { target: hipBone; property: "dangle"; from: 0; to: 0; duration: 99; easing.bezierCurve: [ 1, 2, 3, 4, 5, 6, 7, 0, 1,1 ] }
+	PropertyAction { target: hipBone; property: "dangle"; value: -200 }
+	PropertyAnimation { target: hipBone; property: "dangle"; from: -200; to: -360; duration: 300 }
+	PropertyAnimation { target: hipBone; property: "dangle"; from: -360; to: -360; duration: 100 }
+	PropertyAnimation { target: hipBone; property: "dangle"; from: -360; to: -360; duration: 99; easing.bezierCurve: [ 1,1 ] }
+	PropertyAnimation { target: hipBone; property: "dangle"; from: -360; to: -360; duration: 99; easing.bezierCurve: [ 1, 2, 3, 4, 5, 6, 7, 0, 1,1 ] }
 		}
 		SequentialAnimation {
 	PropertyAnimation { target: hipBone; property: "dxScale"; from: 1; to: 1.5; duration: 200 }

@@ -90,6 +90,11 @@ SpineSkeleton {
 	PropertyAnimation { target: hipBone; property: "dy"; from: 0; to: 2; duration: 1000; easing.bezierCurve: [ 0.5, 0.25, 0.5, 0.75, 1,1 ] }
 		}
 		SequentialAnimation {
+	PropertyAction { target: rootBone; property: "dangle"; value: -170 }
+	PropertyAnimation { target: rootBone; property: "dangle"; from: -170; to: -190; duration: 500 }
+	PropertyAnimation { target: rootBone; property: "dangle"; from: -190; to: -100; duration: 500 }
+		}
+		SequentialAnimation {
 	PropertyAction { target: defaultSkinBodyMouth; property: "vertices"; value: [ 0, 0, 8, 0, 8, 8 ] }
 	PropertyAnimation { target: defaultSkinBodyMouth; property: "vertices"; from: [ 0, 0, 8, 0, 8, 8 ] ; to: [ 0, 0, 12, -4, 8, 8 ] ; duration: 500; easing.bezierCurve: [ 0.25, 0, 0.75, 1, 1,1 ] }
 		}
