@@ -2,6 +2,7 @@
 #include "upgrade_parts.h"
 
 #include <QJsonArray>
+#include <QRegularExpression>
 
 namespace {
 
@@ -188,6 +189,13 @@ SpineVersion spineVersion(const QJsonObject &root)
     version.above42 = majorAgainst4 > 0
             || (majorAgainst4 == 0 && compareDecimal(text.midRef(dot + 1, end - dot - 1), 2) > 0);
     return version;
+}
+
+bool isSpine42Beta(const QJsonObject &root)
+{
+    static const QRegularExpression beta(
+            QRegularExpression::anchoredPattern(QStringLiteral("4\\.2\\.[0-9]+-beta")));
+    return beta.match(versionText(root)).hasMatch();
 }
 
 QString printableVersionText(const QJsonObject &root)

@@ -21,6 +21,8 @@ const InheritMode inheritModes[] = {
     {"normal", true, true, true},
     {"onlyTranslation", false, false, true},
     {"noRotationOrReflection", false, true, false},
+    // The spelling of 3.5.00 to 3.5.02.
+    {"noRotation", false, true, false},
     {"noScale", true, false, false},
     {"noScaleOrReflection", true, false, false},
 };
@@ -45,6 +47,17 @@ void applyInheritMode(QJsonObject &bone, const QJsonValue &value, CarryOverRepor
                              .arg(bone.value(key("name")).toString(),
                                   value.isString() ? QLatin1Char('"') + name + QLatin1Char('"')
                                                    : QStringLiteral("that is not a text")));
+}
+
+// Only "slots" names a slot with its folder ("rain/rain-green"); skins and
+// animations name it without.
+void dropSlotFolder(QJsonObject &slot)
+{
+    const QJsonValue name = slot.value(key("name"));
+    const QString text = name.toString();
+    const int slash = text.lastIndexOf(QLatin1Char('/'));
+    if (name.isString() && slash >= 0)
+        slot.insert(key("name"), text.mid(slash + 1));
 }
 
 } // namespace
@@ -80,13 +93,15 @@ QJsonArray upgradedBones(const QJsonArray &bones, CarryOverReport &lost, Diagnos
     return out;
 }
 
-QJsonArray upgradedSlots(const QJsonArray &slots, CarryOverReport &lost)
+QJsonArray upgradedSlots(const QJsonArray &slots, bool namesHoldFolders, CarryOverReport &lost)
 {
     QJsonArray out;
     for (const QJsonValue &element : slots) {
-        const QJsonObject slot = element.toObject();
+        QJsonObject slot = element.toObject();
         if (slot.contains(key("dark")))
             lost.count(Lost::SlotDarkColor);
+        if (namesHoldFolders)
+            dropSlotFolder(slot);
         out.append(slot);
     }
     return out;
@@ -129,7 +144,8 @@ UpgradedSetup upgradeSetup(const QJsonObject &root, CarryOverReport &lost,
     lost.count(Lost::PathConstraints, itemCount(root.value(key("path"))));
     lost.count(Lost::PhysicsConstraints, itemCount(root.value(key("physics"))));
 
-    QJsonArray slots = upgradedSlots(root.value(key("slots")).toArray(), lost);
+    QJsonArray slots =
+            upgradedSlots(root.value(key("slots")).toArray(), isSpine42Beta(root), lost);
     if (root.contains(key("skins"))) {
         const QJsonObject skins = skinsAsObject(root.value(key("skins")), lost, diagnostics);
         skeleton.insert(key("skins"), upgradedSkins(skins, slots, context, lost, diagnostics));

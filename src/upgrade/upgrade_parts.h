@@ -18,6 +18,9 @@ struct SpineVersion {
     bool above42 = false;
 };
 SpineVersion spineVersion(const QJsonObject &root);
+// skeleton.spine is "4.2.N-beta": the editors of those betas wrote slot
+// folders into the slot names.
+bool isSpine42Beta(const QJsonObject &root);
 // skeleton.spine as a note line can show it.
 QString printableVersionText(const QJsonObject &root);
 
@@ -27,7 +30,8 @@ QJsonValue firstSpelling(const QJsonObject &object, std::initializer_list<const 
                          CarryOverReport &lost);
 
 QJsonArray upgradedBones(const QJsonArray &bones, CarryOverReport &lost, Diagnostics &diagnostics);
-QJsonArray upgradedSlots(const QJsonArray &slots, CarryOverReport &lost);
+// namesHoldFolders: the slot names of "slots" start with a folder, which goes.
+QJsonArray upgradedSlots(const QJsonArray &slots, bool namesHoldFolders, CarryOverReport &lost);
 QJsonArray upgradedIk(const QJsonArray &constraints, CarryOverReport &lost);
 
 // A skins array as the object of the 2.x layout; an object as it is.
