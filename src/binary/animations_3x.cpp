@@ -127,7 +127,7 @@ QJsonObject readTimelineGroups(Reader3x &r, const QStringList &table, const char
 
 QJsonObject readSlotTimelines(Reader3x &r)
 {
-    return readTimelineGroups(r, r.slots, "slot", "slots", [&r](QJsonObject &timelines) {
+    return readTimelineGroups(r, r.slotNames, "slot", "slots", [&r](QJsonObject &timelines) {
         const int type = r.input.readByte();
         if (type == 0)
             timelines.insert(QStringLiteral("attachment"), readAttachmentKeys(r));
@@ -296,7 +296,7 @@ QJsonObject readDeformTimelines(Reader3x &r)
         QJsonObject skin = skins.value(skinName).toObject();
         const int slotCount = r.input.readCount(2);
         for (int s = 0; s < slotCount; ++s) {
-            const QString slotName = r.slots.at(readTableIndex(r, r.slots.size(), "slot", "slots"));
+            const QString slotName = r.slotNames.at(readTableIndex(r, r.slotNames.size(), "slot", "slots"));
             QJsonObject slot = skin.value(slotName).toObject();
             readDeformSlot(r, slot);
             skin.insert(slotName, slot);
@@ -313,7 +313,7 @@ QJsonArray readDrawOrder(Reader3x &r)
         const int count = r.input.readCount(2);
         QJsonArray offsets;
         for (int i = 0; i < count; ++i) {
-            const QString slot = r.slots.at(readTableIndex(r, r.slots.size(), "slot", "slots"));
+            const QString slot = r.slotNames.at(readTableIndex(r, r.slotNames.size(), "slot", "slots"));
             // Written as a positive varint, yet negative offsets are common.
             const qint32 offset = r.input.readVarint();
             offsets.append(QJsonObject{{QStringLiteral("slot"), slot}, {QStringLiteral("offset"), offset}});

@@ -159,7 +159,7 @@ void readPoint(Reader3x &r, QJsonObject &a)
 
 void readClipping(Reader3x &r, QJsonObject &a, const AttachmentPlace &place)
 {
-    a.insert(QStringLiteral("end"), r.slots.at(readTableIndex(r, r.slots.size(), "slot", "slots")));
+    a.insert(QStringLiteral("end"), r.slotNames.at(readTableIndex(r, r.slotNames.size(), "slot", "slots")));
     const int vertexCount = r.input.readCount(1);
     a.insert(QStringLiteral("vertexCount"), vertexCount);
     readVertices(r, vertexCount, a, place);
@@ -220,7 +220,7 @@ QJsonObject readSkinAttachments(Reader3x &r, int slotCount)
 {
     QJsonObject attachments;
     for (int i = 0; i < slotCount; ++i) {
-        const QString slot = r.slots.at(readTableIndex(r, r.slots.size(), "slot", "slots"));
+        const QString slot = r.slotNames.at(readTableIndex(r, r.slotNames.size(), "slot", "slots"));
         QJsonObject slotAttachments = attachments.value(slot).toObject();
         // A key, a name and a type at least.
         const int count = r.input.readCount(3);

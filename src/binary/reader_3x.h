@@ -52,7 +52,7 @@ struct Reader3x {
     bool nonessential = false;
     QStringList strings;  // 3.8.14+ string table
     QStringList bones;
-    QStringList slots;
+    QStringList slotNames;
     QStringList ikConstraints;
     QStringList transformConstraints;
     QStringList pathConstraints;

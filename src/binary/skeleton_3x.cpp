@@ -226,13 +226,13 @@ QJsonArray readSlots(Reader3x &r)
     ContextScope scope(r.input, QStringLiteral("the slots"));
     // Name, bone, colour, attachment and blend mode at least.
     const int count = r.input.readCount(8);
-    QJsonArray slots;
+    QJsonArray slotArray;
     for (int i = 0; i < count; ++i) {
         const QJsonObject slot = readSlot(r, i);
-        r.slots.append(slot.value(QStringLiteral("name")).toString());
-        slots.append(slot);
+        r.slotNames.append(slot.value(QStringLiteral("name")).toString());
+        slotArray.append(slot);
     }
-    return slots;
+    return slotArray;
 }
 
 // Name, order, skin flag and bones: the start of every constraint.
@@ -310,7 +310,7 @@ void putMode(Reader3x &r, QJsonObject &object, const QString &key, const QString
 QJsonObject readPathConstraint(Reader3x &r, const QString &name)
 {
     QJsonObject path = readConstraintStart(r, name);
-    path.insert(QStringLiteral("target"), r.slots.at(readTableIndex(r, r.slots.size(), "slot", "slots")));
+    path.insert(QStringLiteral("target"), r.slotNames.at(readTableIndex(r, r.slotNames.size(), "slot", "slots")));
     putMode(r, path, QStringLiteral("positionMode"),
             {QStringLiteral("fixed"), QStringLiteral("percent")}, 1);
     putMode(r, path, QStringLiteral("spacingMode"),
@@ -532,7 +532,7 @@ QJsonObject readSkeleton3x(const QByteArray &bytes)
     if (input.bytesLeft() > 0) {
         // Reading the first extra byte puts the message's offset on it.
         input.readByte();
-        input.fail(QStringLiteral("%1 bytes left after the animations").arg(input.bytesLeft() + 1));
+        input.fail(QStringLiteral("bytes left over after the animations (%1)").arg(input.bytesLeft() + 1));
     }
     return root;
 }
