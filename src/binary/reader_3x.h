@@ -49,6 +49,8 @@ struct Reader3x {
 
     BinaryInput &input;
     Features3x features;
+    // Read a version of a window with the layout before its feature.
+    bool otherWindowLayout = false;
     bool nonessential = false;
     QStringList strings;  // 3.8.14+ string table
     QStringList bones;

@@ -54,6 +54,25 @@ void putTrue(QJsonObject &object, const QString &key, bool value)
 }
 
 // x, y, width and height: always up to 3.8.05, left out when 0 after.
+// Versions between the last export seen without a feature and the first
+// seen with it: the reader assumes the feature, and this turns it off for a
+// second reading. False outside those windows.
+bool turnOffWindowFeature(Features3x &f, int code)
+{
+    const auto within = [code](int minor, int first, int last) {
+        return code >= versionCode(minor, first) && code <= versionCode(minor, last);
+    };
+    bool *feature = within(7, 20, 22)   ? &f.stretch
+                    : within(7, 25, 27) ? &f.compress
+                    : within(8, 6, 13)  ? &f.skinBones
+                    : within(8, 21, 24) ? &f.softness
+                                        : nullptr;
+    if (feature == nullptr)
+        return false;
+    *feature = false;
+    return true;
+}
+
 void putSize(const Reader3x &r, QJsonObject &skeleton, const QString &key, float value)
 {
     const double rounded = number(r, value, 2);
@@ -76,6 +95,8 @@ QJsonObject readHeader(Reader3x &r)
     if (code < 0)
         r.input.fail(QStringLiteral("a Spine %1 binary file, whose layout is not known").arg(version));
     r.features = featuresOf(code);
+    if (r.otherWindowLayout && !turnOffWindowFeature(r.features, code))
+        r.input.fail(QStringLiteral("a Spine %1 binary file, which has one layout only").arg(version));
     skeleton.insert(QStringLiteral("spine"), version);
     if (r.features.xy) {
         putSize(r, skeleton, QStringLiteral("x"), r.input.readFloat());
@@ -509,10 +530,13 @@ bool isReadableVersion3x(const QString &version)
     return readableVersionCode(version) >= 0;
 }
 
-QJsonObject readSkeleton3x(const QByteArray &bytes)
+namespace {
+
+QJsonObject readSkeletonWith(const QByteArray &bytes, bool otherWindowLayout)
 {
     BinaryInput input(bytes);
     Reader3x r(input);
+    r.otherWindowLayout = otherWindowLayout;
     QJsonObject root;
     root.insert(QStringLiteral("skeleton"), readHeader(r));
     if (r.features.skinBones)
@@ -535,4 +559,21 @@ QJsonObject readSkeleton3x(const QByteArray &bytes)
         input.fail(QStringLiteral("bytes left over after the animations (%1)").arg(input.bytesLeft() + 1));
     }
     return root;
+}
+
+} // namespace
+
+QJsonObject readSkeleton3x(const QByteArray &bytes)
+{
+    try {
+        return readSkeletonWith(bytes, false);
+    } catch (const BinaryError &) {
+        // A version where the layout changed without a sample on each side:
+        // the other layout may fit. When it does not, the first error stands.
+        try {
+            return readSkeletonWith(bytes, true);
+        } catch (const BinaryError &) {
+        }
+        throw;
+    }
 }
