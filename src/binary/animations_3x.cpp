@@ -112,22 +112,21 @@ QJsonObject readTimelineGroups(Reader3x &r, const QStringList &table, const char
 {
     // An index and a timeline count at least.
     const int count = r.input.readCount(2);
-    QJsonObject groups;
+    JsonMembers2 groups;
     for (int i = 0; i < count; ++i) {
         const QString name = table.at(readTableIndex(r, table.size(), what, tableName));
-        QJsonObject timelines = groups.value(name).toObject();
+        JsonMembers &timelines = groups[name];
         // A type and a key count at least.
         const int timelineCount = r.input.readCount(2);
         for (int t = 0; t < timelineCount; ++t)
             readTimeline(timelines);
-        groups.insert(name, timelines);
     }
-    return groups;
+    return toObject(groups);
 }
 
 QJsonObject readSlotTimelines(Reader3x &r)
 {
-    return readTimelineGroups(r, r.slotNames, "slot", "slots", [&r](QJsonObject &timelines) {
+    return readTimelineGroups(r, r.slotNames, "slot", "slots", [&r](JsonMembers &timelines) {
         const int type = r.input.readByte();
         if (type == 0)
             timelines.insert(QStringLiteral("attachment"), readAttachmentKeys(r));
@@ -157,7 +156,7 @@ QJsonArray readXyKeys(Reader3x &r, int decimals, double omitted)
 
 QJsonObject readBoneTimelines(Reader3x &r)
 {
-    return readTimelineGroups(r, r.bones, "bone", "bones", [&r](QJsonObject &timelines) {
+    return readTimelineGroups(r, r.bones, "bone", "bones", [&r](JsonMembers &timelines) {
         const int type = r.input.readByte();
         if (type == 0)
             timelines.insert(QStringLiteral("rotate"), readRotateKeys(r));
@@ -179,12 +178,12 @@ QJsonObject readConstraintTimelines(Reader3x &r, const QStringList &table, const
 {
     // An index and a key count at least.
     const int count = r.input.readCount(2);
-    QJsonObject timelines;
+    JsonMembers timelines;
     for (int i = 0; i < count; ++i) {
         const QString name = table.at(readTableIndex(r, table.size(), what, tableName));
         timelines.insert(name, readKeys(r, minKeyBytes, true, readValues));
     }
-    return timelines;
+    return toObject(timelines);
 }
 
 QJsonObject readIkTimelines(Reader3x &r)
@@ -232,7 +231,7 @@ QJsonArray readPathMixKeys(Reader3x &r)
 QJsonObject readPathTimelines(Reader3x &r)
 {
     return readTimelineGroups(r, r.pathConstraints, "path constraint", "path constraints",
-                              [&r](QJsonObject &timelines) {
+                              [&r](JsonMembers &timelines) {
         const int type = r.input.readByte();
         if (type == 0)
             timelines.insert(QStringLiteral("position"),
@@ -276,7 +275,7 @@ void readDeformKey(Reader3x &r, QJsonObject &key)
 }
 
 // {attachment: keys} of one slot of one skin.
-void readDeformSlot(Reader3x &r, QJsonObject &slot)
+void readDeformSlot(Reader3x &r, JsonMembers &slot)
 {
     // A name and a key count at least.
     const int count = r.input.readCount(2);
@@ -290,20 +289,14 @@ QJsonObject readDeformTimelines(Reader3x &r)
 {
     // A skin index and a slot count at least.
     const int count = r.input.readCount(2);
-    QJsonObject skins;
+    JsonMembers3 skins;
     for (int i = 0; i < count; ++i) {
-        const QString skinName = r.skins.at(readTableIndex(r, r.skins.size(), "skin", "skins"));
-        QJsonObject skin = skins.value(skinName).toObject();
+        JsonMembers2 &skin = skins[r.skins.at(readTableIndex(r, r.skins.size(), "skin", "skins"))];
         const int slotCount = r.input.readCount(2);
-        for (int s = 0; s < slotCount; ++s) {
-            const QString slotName = r.slotNames.at(readTableIndex(r, r.slotNames.size(), "slot", "slots"));
-            QJsonObject slot = skin.value(slotName).toObject();
-            readDeformSlot(r, slot);
-            skin.insert(slotName, slot);
-        }
-        skins.insert(skinName, skin);
+        for (int s = 0; s < slotCount; ++s)
+            readDeformSlot(r, skin[r.slotNames.at(readTableIndex(r, r.slotNames.size(), "slot", "slots"))]);
     }
-    return skins;
+    return toObject(skins);
 }
 
 QJsonArray readDrawOrder(Reader3x &r)

@@ -216,19 +216,18 @@ QJsonObject readAttachment(Reader3x &r, const AttachmentPlace &place)
 
 // The slot entries of one skin, {slotName: {key: attachment}}; a slot that
 // comes twice gets the attachments of both.
-QJsonObject readSkinAttachments(Reader3x &r, int slotCount)
+JsonMembers2 readSkinAttachments(Reader3x &r, int slotCount)
 {
-    QJsonObject attachments;
+    JsonMembers2 attachments;
     for (int i = 0; i < slotCount; ++i) {
         const QString slot = r.slotNames.at(readTableIndex(r, r.slotNames.size(), "slot", "slots"));
-        QJsonObject slotAttachments = attachments.value(slot).toObject();
+        JsonMembers &slotAttachments = attachments[slot];
         // A key, a name and a type at least.
         const int count = r.input.readCount(3);
         for (int k = 0; k < count; ++k) {
             const QString key = readRequiredRef(r, QStringLiteral("an attachment of slot ") + quotedName(slot));
             slotAttachments.insert(key, readAttachment(r, {key, slot}));
         }
-        attachments.insert(slot, slotAttachments);
     }
     return attachments;
 }
@@ -256,23 +255,20 @@ QJsonObject readNamedSkinListed(Reader3x &r, const QString &name)
     putSkinList(r, skin, QStringLiteral("path"), r.pathConstraints, "path constraint",
                 "path constraints");
     // A slot index and an attachment count per slot at least.
-    skin.insert(QStringLiteral("attachments"), readSkinAttachments(r, r.input.readCount(2)));
+    skin.insert(QStringLiteral("attachments"), toObject(readSkinAttachments(r, r.input.readCount(2))));
     return skin;
 }
 
 // Before 3.8.14: {skinName: {slotName: {key: attachment}}}. A skin name that
 // comes twice gets the slots of both rather than losing the first.
-void mergeSkin(QJsonObject &skins, const QString &name, const QJsonObject &attachments)
+void mergeSkin(JsonMembers3 &skins, const QString &name, const JsonMembers2 &attachments)
 {
-    QJsonObject merged = skins.value(name).toObject();
-    for (auto it = attachments.begin(); it != attachments.end(); ++it) {
-        QJsonObject slot = merged.value(it.key()).toObject();
-        const QJsonObject added = it.value().toObject();
-        for (auto a = added.begin(); a != added.end(); ++a)
-            slot.insert(a.key(), a.value());
-        merged.insert(it.key(), slot);
+    JsonMembers2 &merged = skins[name];
+    for (auto slot = attachments.begin(); slot != attachments.end(); ++slot) {
+        JsonMembers &mergedSlot = merged[slot.key()];
+        for (auto it = slot.value().begin(); it != slot.value().end(); ++it)
+            mergedSlot.insert(it.key(), it.value());
     }
-    skins.insert(name, merged);
 }
 
 } // namespace
@@ -281,16 +277,16 @@ QJsonValue readSkins3x(Reader3x &r)
 {
     ContextScope scope(r.input, QStringLiteral("the skins"));
     const bool listed = r.features.skinBones;
-    QJsonObject skinObject;
+    JsonMembers3 skinObject;
     QJsonArray skinArray;
     const int defaultSlots = r.input.readCount(2);
     if (defaultSlots > 0) {
         const QString name = QStringLiteral("default");
         ContextScope inner(r.input, QStringLiteral("the default skin"));
-        const QJsonObject attachments = readSkinAttachments(r, defaultSlots);
+        const JsonMembers2 attachments = readSkinAttachments(r, defaultSlots);
         if (listed)
             skinArray.append(QJsonObject{{QStringLiteral("name"), name},
-                                         {QStringLiteral("attachments"), attachments}});
+                                         {QStringLiteral("attachments"), toObject(attachments)}});
         else
             mergeSkin(skinObject, name, attachments);
         r.skins.append(name);
@@ -307,5 +303,5 @@ QJsonValue readSkins3x(Reader3x &r)
             mergeSkin(skinObject, name, readSkinAttachments(r, r.input.readCount(2)));
         r.skins.append(name);
     }
-    return listed ? QJsonValue(skinArray) : QJsonValue(skinObject);
+    return listed ? QJsonValue(skinArray) : QJsonValue(toObject(skinObject));
 }

@@ -10,6 +10,7 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QMap>
 #include <QStringList>
 #include <QVector>
 
@@ -82,6 +83,18 @@ QString darkColourText(qint32 rgb);
 void putNumber(QJsonObject &object, const QString &key, double value, double omitted);
 // "name" in quotes, for messages.
 QString quotedName(const QString &name);
+
+// Members of a JSON object gathered in key order. QJsonObject::insert moves
+// every later key, so names given out of order, as a file may hold many,
+// would take quadratic time; a map gives them to the object in order.
+using JsonMembers = QMap<QString, QJsonValue>;
+// Two and three levels: {slot: {attachment: ...}}, {skin: {slot: {...}}}.
+using JsonMembers2 = QMap<QString, JsonMembers>;
+using JsonMembers3 = QMap<QString, JsonMembers2>;
+
+QJsonObject toObject(const JsonMembers &members);
+QJsonObject toObject(const JsonMembers2 &members);
+QJsonObject toObject(const JsonMembers3 &members);
 
 // Sections read in their own files.
 QJsonValue readSkins3x(Reader3x &r);

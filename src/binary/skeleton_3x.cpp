@@ -405,13 +405,13 @@ QJsonObject readEvents(Reader3x &r)
     ContextScope scope(r.input, QStringLiteral("the events"));
     // Name, int, float and string at least.
     const int count = r.input.readCount(7);
-    QJsonObject events;
+    JsonMembers events;
     for (int i = 0; i < count; ++i) {
         const EventData3x event = readEventData(r);
         events.insert(event.name, eventJson(event));
         r.events.append(event);
     }
-    return events;
+    return toObject(events);
 }
 
 QJsonObject readAnimations(Reader3x &r)
@@ -419,12 +419,12 @@ QJsonObject readAnimations(Reader3x &r)
     ContextScope scope(r.input, QStringLiteral("the animations"));
     // A name and eight section counts at least.
     const int count = r.input.readCount(9);
-    QJsonObject animations;
+    JsonMembers animations;
     for (int i = 0; i < count; ++i) {
         const QString name = r.input.readName(QStringLiteral("animation %1").arg(i));
         animations.insert(name, readAnimation3x(r, name));
     }
-    return animations;
+    return toObject(animations);
 }
 
 void putUnlessEmpty(QJsonObject &root, const QString &key, const QJsonArray &array)
@@ -502,6 +502,30 @@ void putNumber(QJsonObject &object, const QString &key, double value, double omi
 {
     if (value != omitted)
         object.insert(key, value);
+}
+
+QJsonObject toObject(const JsonMembers &members)
+{
+    QJsonObject object;
+    for (auto it = members.begin(); it != members.end(); ++it)
+        object.insert(it.key(), it.value());
+    return object;
+}
+
+QJsonObject toObject(const JsonMembers2 &members)
+{
+    QJsonObject object;
+    for (auto it = members.begin(); it != members.end(); ++it)
+        object.insert(it.key(), toObject(it.value()));
+    return object;
+}
+
+QJsonObject toObject(const JsonMembers3 &members)
+{
+    QJsonObject object;
+    for (auto it = members.begin(); it != members.end(); ++it)
+        object.insert(it.key(), toObject(it.value()));
+    return object;
 }
 
 QString quotedName(const QString &name)
