@@ -36,7 +36,7 @@ void readCurve(Reader3x &r, QJsonObject &key)
         return;
     }
     if (type != 2)
-        r.input.fail(QStringLiteral("an unknown curve type %1").arg(type));
+        failIn(r, QStringLiteral("an unknown curve type %1").arg(type));
     const double cx1 = number(r, r.input.readFloat(), 3);
     const double cy1 = number(r, r.input.readFloat(), 2);
     const double cx2 = number(r, r.input.readFloat(), 3);
@@ -135,7 +135,7 @@ QJsonObject readSlotTimelines(Reader3x &r)
         else if (type == 2 && r.features.v36)
             timelines.insert(QStringLiteral("twoColor"), readTwoColourKeys(r));
         else
-            r.input.fail(QStringLiteral("an unknown slot timeline type %1").arg(type));
+            failIn(r, QStringLiteral("an unknown slot timeline type %1").arg(type));
     });
 }
 
@@ -167,7 +167,7 @@ QJsonObject readBoneTimelines(Reader3x &r)
         else if (type == 3)
             timelines.insert(QStringLiteral("shear"), readXyKeys(r, 2, 0));
         else
-            r.input.fail(QStringLiteral("an unknown bone timeline type %1").arg(type));
+            failIn(r, QStringLiteral("an unknown bone timeline type %1").arg(type));
     });
 }
 
@@ -242,7 +242,7 @@ QJsonObject readPathTimelines(Reader3x &r)
         else if (type == 2)
             timelines.insert(QStringLiteral("mix"), readPathMixKeys(r));
         else
-            r.input.fail(QStringLiteral("an unknown path timeline type %1").arg(type));
+            failIn(r, QStringLiteral("an unknown path timeline type %1").arg(type));
     });
 }
 

@@ -173,7 +173,7 @@ int readAttachmentType(Reader3x &r)
     const int type = r.input.readByte();
     const int known = r.features.v36 ? Clipping : Path;
     if (type > known)
-        r.input.fail(QStringLiteral("an unknown attachment type %1").arg(type));
+        failIn(r, QStringLiteral("an unknown attachment type %1").arg(type));
     return type;
 }
 

@@ -63,6 +63,8 @@ struct Reader3x {
     QVector<EventData3x> events;
 };
 
+// Throws BinaryError with what was wrong and where: "<what> in <context>".
+[[noreturn]] void failIn(const Reader3x &r, const QString &what);
 // A string: from the table in 3.8.14+, inline before.
 QString readRef(Reader3x &r);
 // A string that must be there.

@@ -140,7 +140,7 @@ QString transformModeName(const Reader3x &r, int mode)
     case 4:
         return QStringLiteral("noScaleOrReflection");
     }
-    r.input.fail(QStringLiteral("an unknown transform mode %1").arg(quint32(mode)));
+    failIn(r, QStringLiteral("an unknown transform mode %1").arg(quint32(mode)));
 }
 
 void readBoneInheritance(Reader3x &r, QJsonObject &bone)
@@ -215,7 +215,7 @@ QString blendModeName(const Reader3x &r, qint32 mode)
     case 3:
         return QStringLiteral("screen");
     }
-    r.input.fail(QStringLiteral("an unknown blend mode %1").arg(quint32(mode)));
+    failIn(r, QStringLiteral("an unknown blend mode %1").arg(quint32(mode)));
 }
 
 QJsonObject readSlot(Reader3x &r, int index)
@@ -323,7 +323,7 @@ void putMode(Reader3x &r, QJsonObject &object, const QString &key, const QString
 {
     const qint32 mode = r.input.readVarint();
     if (mode < 0 || mode >= names.size())
-        r.input.fail(QStringLiteral("an unknown %1 %2").arg(key).arg(quint32(mode)));
+        failIn(r, QStringLiteral("an unknown %1 %2").arg(key).arg(quint32(mode)));
     if (mode != omitted)
         object.insert(key, names.at(mode));
 }
@@ -439,7 +439,18 @@ void putUnlessEmpty(QJsonObject &root, const QString &key, const QJsonObject &ob
         root.insert(key, object);
 }
 
+// "1 bone", "12 bones".
+QString countOf(int count, const char *singular, const char *plural)
+{
+    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? singular : plural));
+}
+
 } // namespace
+
+void failIn(const Reader3x &r, const QString &what)
+{
+    r.input.fail(what + QLatin1String(" in ") + r.input.context());
+}
 
 QString readRef(Reader3x &r)
 {
@@ -449,9 +460,9 @@ QString readRef(Reader3x &r)
     if (index == 0)
         return QString();
     if (index < 0 || index > r.strings.size())
-        r.input.fail(QStringLiteral("string %1, but the string table has %2 entries")
+        r.input.fail(QStringLiteral("string %1 in %2, but the string table has %3")
                              .arg(quint32(index))
-                             .arg(r.strings.size()));
+                             .arg(r.input.context(), countOf(r.strings.size(), "entry", "entries")));
     return r.strings.at(index - 1);
 }
 
@@ -472,11 +483,10 @@ int readTableIndex(Reader3x &r, int tableSize, const char *what, const char *tab
 {
     const qint32 index = r.input.readVarint();
     if (index < 0 || index >= tableSize)
-        r.input.fail(QStringLiteral("%1 index %2, but the skeleton has %3 %4")
+        r.input.fail(QStringLiteral("%1 index %2 in %3, but the skeleton has %4")
                              .arg(QLatin1String(what))
                              .arg(quint32(index))
-                             .arg(tableSize)
-                             .arg(QLatin1String(tableName)));
+                             .arg(r.input.context(), countOf(tableSize, what, tableName)));
     return index;
 }
 
@@ -484,7 +494,7 @@ int readNonNegative(Reader3x &r, const char *what)
 {
     const qint32 value = r.input.readVarint();
     if (value < 0)
-        r.input.fail(QStringLiteral("a %1 of %2").arg(QLatin1String(what)).arg(quint32(value)));
+        failIn(r, QStringLiteral("a %1 of %2").arg(QLatin1String(what)).arg(quint32(value)));
     return value;
 }
 
