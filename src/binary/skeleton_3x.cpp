@@ -53,7 +53,6 @@ void putTrue(QJsonObject &object, const QString &key, bool value)
         object.insert(key, true);
 }
 
-// x, y, width and height: always up to 3.8.05, left out when 0 after.
 // Versions between the last export seen without a feature and the first
 // seen with it: the reader assumes the feature, and this turns it off for a
 // second reading. False outside those windows.
@@ -73,6 +72,7 @@ bool turnOffWindowFeature(Features3x &f, int code)
     return true;
 }
 
+// x, y, width and height: always up to 3.8.05, left out when 0 after.
 void putSize(const Reader3x &r, QJsonObject &skeleton, const QString &key, float value)
 {
     const double rounded = number(r, value, 2);
@@ -317,7 +317,7 @@ QJsonObject readTransformConstraint(Reader3x &r, const QString &name)
     return transform;
 }
 
-// A mode written as a varint: names[0] is the default, left out.
+// A mode written as a varint, by its name; the default (omitted) is left out.
 void putMode(Reader3x &r, QJsonObject &object, const QString &key, const QStringList &names,
              int omitted)
 {
