@@ -54,6 +54,8 @@ public:
     // "head" of slot "head""). Use ContextScope rather than these.
     void pushContext(const QString &what) { m_context.append(what); }
     void popContext() { m_context.removeLast(); }
+    // The innermost of those ("the skeleton" outside them all).
+    QString context() const { return innermost(); }
     // Throws BinaryError with these words at the offset of the value being
     // read.
     [[noreturn]] void fail(const QString &what) const;

@@ -1,20 +1,613 @@
 #include "skeleton_3x.h"
 
-#include "binary_input.h"
+#include "reader_3x.h"
 
-// Placeholder until the 3.x layouts are read: no 3.x version is readable.
-QString headerVersion3x(const QByteArray &)
+#include <QRegularExpression>
+
+namespace {
+
+// Minor and patch of a "3.<minor>.<patch>" version, as one comparable number.
+int versionCode(int minor, int patch)
 {
+    return minor * 100000 + patch;
+}
+
+// The version code of a text whose layout is known, else -1. A suffix such
+// as "-beta" does not change the layout.
+int readableVersionCode(const QString &version)
+{
+    static const QRegularExpression pattern(
+            QStringLiteral("^3\\.([3-8])\\.([0-9]{1,5})(-[0-9A-Za-z.-]*)?$"));
+    const QRegularExpressionMatch match = pattern.match(version);
+    if (!match.hasMatch())
+        return -1;
+    return versionCode(match.captured(1).toInt(), match.captured(2).toInt());
+}
+
+Features3x featuresOf(int code)
+{
+    const auto since = [code](int minor, int patch) { return code >= versionCode(minor, patch); };
+    Features3x f;
+    f.v35 = since(5, 0);
+    f.v36 = since(6, 0);
+    f.audio = since(7, 0);
+    f.stretch = since(7, 20);
+    f.compress = since(7, 25);
+    f.volume = since(7, 29);
+    f.xy = since(8, 0);
+    f.skinBones = since(8, 6);
+    f.softness = since(8, 21);
+    f.softKey = since(8, 26);
+    f.noRotationSpelling = f.v35 && !since(5, 3);
+    f.fpsAlways = !since(5, 4);
+    if (!since(5, 3))
+        f.rounding = DecimalRounding::TowardZeroAsFloat;
+    else if (!since(5, 4))
+        f.rounding = DecimalRounding::TowardZero;
+    return f;
+}
+
+void putTrue(QJsonObject &object, const QString &key, bool value)
+{
+    if (value)
+        object.insert(key, true);
+}
+
+// Versions between the last export seen without a feature and the first
+// seen with it: the reader assumes the feature, and this turns it off for a
+// second reading. False outside those windows.
+bool turnOffWindowFeature(Features3x &f, int code)
+{
+    const auto within = [code](int minor, int first, int last) {
+        return code >= versionCode(minor, first) && code <= versionCode(minor, last);
+    };
+    bool *feature = within(7, 20, 22)   ? &f.stretch
+                    : within(7, 25, 27) ? &f.compress
+                    : within(8, 6, 13)  ? &f.skinBones
+                    : within(8, 21, 24) ? &f.softness
+                                        : nullptr;
+    if (feature == nullptr)
+        return false;
+    *feature = false;
+    return true;
+}
+
+// x, y, width and height: always up to 3.8.05, left out when 0 after.
+void putSize(const Reader3x &r, QJsonObject &skeleton, const QString &key, float value)
+{
+    const double rounded = number(r, value, 2);
+    if (!r.features.skinBones || rounded != 0)
+        skeleton.insert(key, rounded);
+}
+
+QString textOrEmpty(const QString &text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
+QJsonObject readHeader(Reader3x &r)
+{
+    ContextScope scope(r.input, QStringLiteral("the header"));
+    QJsonObject skeleton;
+    skeleton.insert(QStringLiteral("hash"), textOrEmpty(r.input.readString()));
+    const QString version = r.input.readName(QStringLiteral("the version"));
+    const int code = readableVersionCode(version);
+    if (code < 0)
+        r.input.fail(QStringLiteral("a Spine %1 binary file, whose layout is not known").arg(version));
+    r.features = featuresOf(code);
+    if (r.otherWindowLayout && !turnOffWindowFeature(r.features, code))
+        r.input.fail(QStringLiteral("a Spine %1 binary file, which has one layout only").arg(version));
+    skeleton.insert(QStringLiteral("spine"), version);
+    if (r.features.xy) {
+        putSize(r, skeleton, QStringLiteral("x"), r.input.readFloat());
+        putSize(r, skeleton, QStringLiteral("y"), r.input.readFloat());
+    }
+    putSize(r, skeleton, QStringLiteral("width"), r.input.readFloat());
+    putSize(r, skeleton, QStringLiteral("height"), r.input.readFloat());
+    r.nonessential = r.input.readBool();
+    if (!r.nonessential)
+        return skeleton;
+    if (r.features.v35) {
+        const double fps = shortestFloat(r.input.readFloat());
+        if (r.features.fpsAlways || fps != 30)
+            skeleton.insert(QStringLiteral("fps"), fps);
+    }
+    skeleton.insert(QStringLiteral("images"), textOrEmpty(r.input.readString()));
+    if (r.features.audio)
+        skeleton.insert(QStringLiteral("audio"), textOrEmpty(r.input.readString()));
+    return skeleton;
+}
+
+void readStringTable(Reader3x &r)
+{
+    ContextScope scope(r.input, QStringLiteral("the string table"));
+    const int count = r.input.readCount(1);
+    r.strings.reserve(count);
+    for (int i = 0; i < count; ++i)
+        r.strings.append(r.input.readName(QStringLiteral("entry %1 of the string table").arg(i)));
+}
+
+QString transformModeName(const Reader3x &r, int mode)
+{
+    switch (mode) {
+    case 1:
+        return QStringLiteral("onlyTranslation");
+    case 2:
+        return r.features.noRotationSpelling ? QStringLiteral("noRotation")
+                                             : QStringLiteral("noRotationOrReflection");
+    case 3:
+        return QStringLiteral("noScale");
+    case 4:
+        return QStringLiteral("noScaleOrReflection");
+    }
+    failIn(r, QStringLiteral("an unknown transform mode %1").arg(quint32(mode)));
+}
+
+void readBoneInheritance(Reader3x &r, QJsonObject &bone)
+{
+    if (!r.features.v35) {
+        if (!r.input.readBool())
+            bone.insert(QStringLiteral("inheritRotation"), false);
+        if (!r.input.readBool())
+            bone.insert(QStringLiteral("inheritScale"), false);
+        return;
+    }
+    const qint32 mode = r.input.readVarint();
+    if (mode != 0)
+        bone.insert(QStringLiteral("transform"), transformModeName(r, mode));
+}
+
+QJsonObject readBone(Reader3x &r, int index)
+{
+    QJsonObject bone;
+    const QString name = r.input.readName(QStringLiteral("bone %1").arg(index));
+    ContextScope scope(r.input, QStringLiteral("bone ") + quotedName(name));
+    bone.insert(QStringLiteral("name"), name);
+    if (index > 0) {
+        const qint32 parent = r.input.readVarint();
+        if (parent < 0 || parent >= index)
+            r.input.fail(QStringLiteral("parent index %1 of bone %2, which is not an earlier bone")
+                                 .arg(quint32(parent))
+                                 .arg(quotedName(name)));
+        bone.insert(QStringLiteral("parent"), r.bones.at(parent));
+    }
+    const int scaleDecimals = r.features.skinBones ? 4 : 3;
+    putNumber(bone, QStringLiteral("rotation"), number(r, r.input.readFloat(), 2), 0);
+    putNumber(bone, QStringLiteral("x"), number(r, r.input.readFloat(), 2), 0);
+    putNumber(bone, QStringLiteral("y"), number(r, r.input.readFloat(), 2), 0);
+    putNumber(bone, QStringLiteral("scaleX"), number(r, r.input.readFloat(), scaleDecimals), 1);
+    putNumber(bone, QStringLiteral("scaleY"), number(r, r.input.readFloat(), scaleDecimals), 1);
+    putNumber(bone, QStringLiteral("shearX"), number(r, r.input.readFloat(), 2), 0);
+    putNumber(bone, QStringLiteral("shearY"), number(r, r.input.readFloat(), 2), 0);
+    putNumber(bone, QStringLiteral("length"), number(r, r.input.readFloat(), 2), 0);
+    readBoneInheritance(r, bone);
+    if (r.features.skinBones)
+        putTrue(bone, QStringLiteral("skin"), r.input.readBool());
+    if (r.nonessential) {
+        const QString colour = colourText(r.input.readInt32());
+        if (colour != QLatin1String("9b9b9bff"))
+            bone.insert(QStringLiteral("color"), colour);
+    }
+    return bone;
+}
+
+QJsonArray readBones(Reader3x &r)
+{
+    ContextScope scope(r.input, QStringLiteral("the bones"));
+    // A name, eight numbers and the inheritance at least.
+    const int count = r.input.readCount(34);
+    QJsonArray bones;
+    for (int i = 0; i < count; ++i) {
+        const QJsonObject bone = readBone(r, i);
+        r.bones.append(bone.value(QStringLiteral("name")).toString());
+        bones.append(bone);
+    }
+    return bones;
+}
+
+QString blendModeName(const Reader3x &r, qint32 mode)
+{
+    switch (mode) {
+    case 1:
+        return QStringLiteral("additive");
+    case 2:
+        return QStringLiteral("multiply");
+    case 3:
+        return QStringLiteral("screen");
+    }
+    failIn(r, QStringLiteral("an unknown blend mode %1").arg(quint32(mode)));
+}
+
+QJsonObject readSlot(Reader3x &r, int index)
+{
+    QJsonObject slot;
+    const QString name = r.input.readName(QStringLiteral("slot %1").arg(index));
+    ContextScope scope(r.input, QStringLiteral("slot ") + quotedName(name));
+    slot.insert(QStringLiteral("name"), name);
+    slot.insert(QStringLiteral("bone"), r.bones.at(readTableIndex(r, r.bones.size(), "bone", "bones")));
+    const QString colour = colourText(r.input.readInt32());
+    if (colour != QLatin1String("ffffffff"))
+        slot.insert(QStringLiteral("color"), colour);
+    if (r.features.v36) {
+        const qint32 dark = r.input.readInt32();
+        if (dark != -1)
+            slot.insert(QStringLiteral("dark"), darkColourText(dark));
+    }
+    const QString attachment = readRef(r);
+    if (!attachment.isNull())
+        slot.insert(QStringLiteral("attachment"), attachment);
+    const qint32 blend = r.input.readVarint();
+    if (blend != 0)
+        slot.insert(QStringLiteral("blend"), blendModeName(r, blend));
+    return slot;
+}
+
+QJsonArray readSlots(Reader3x &r)
+{
+    ContextScope scope(r.input, QStringLiteral("the slots"));
+    // Name, bone, colour, attachment and blend mode at least.
+    const int count = r.input.readCount(8);
+    QJsonArray slotArray;
+    for (int i = 0; i < count; ++i) {
+        const QJsonObject slot = readSlot(r, i);
+        r.slotNames.append(slot.value(QStringLiteral("name")).toString());
+        slotArray.append(slot);
+    }
+    return slotArray;
+}
+
+// Name, order, skin flag and bones: the start of every constraint.
+QJsonObject readConstraintStart(Reader3x &r, const QString &name)
+{
+    QJsonObject constraint;
+    constraint.insert(QStringLiteral("name"), name);
+    if (r.features.v35) {
+        const qint32 order = r.input.readVarint();
+        if (!r.features.skinBones || order != 0)
+            constraint.insert(QStringLiteral("order"), order);
+    }
+    if (r.features.skinBones)
+        putTrue(constraint, QStringLiteral("skin"), r.input.readBool());
+    const int boneCount = r.input.readCount(1);
+    QJsonArray bones;
+    for (int i = 0; i < boneCount; ++i)
+        bones.append(r.bones.at(readTableIndex(r, r.bones.size(), "bone", "bones")));
+    constraint.insert(QStringLiteral("bones"), bones);
+    return constraint;
+}
+
+QJsonObject readIkConstraint(Reader3x &r, const QString &name)
+{
+    QJsonObject ik = readConstraintStart(r, name);
+    ik.insert(QStringLiteral("target"), r.bones.at(readTableIndex(r, r.bones.size(), "bone", "bones")));
+    putNumber(ik, QStringLiteral("mix"), number(r, r.input.readFloat(), 4), 1);
+    if (r.features.softness)
+        putNumber(ik, QStringLiteral("softness"), number(r, r.input.readFloat(), 2), 0);
+    if (r.input.readSignedByte() == -1)
+        ik.insert(QStringLiteral("bendPositive"), false);
+    if (r.features.compress)
+        putTrue(ik, QStringLiteral("compress"), r.input.readBool());
+    if (r.features.stretch)
+        putTrue(ik, QStringLiteral("stretch"), r.input.readBool());
+    if (r.features.compress)
+        putTrue(ik, QStringLiteral("uniform"), r.input.readBool());
+    return ik;
+}
+
+QJsonObject readTransformConstraint(Reader3x &r, const QString &name)
+{
+    QJsonObject transform = readConstraintStart(r, name);
+    transform.insert(QStringLiteral("target"),
+                     r.bones.at(readTableIndex(r, r.bones.size(), "bone", "bones")));
+    if (r.features.v36) {
+        putTrue(transform, QStringLiteral("local"), r.input.readBool());
+        putTrue(transform, QStringLiteral("relative"), r.input.readBool());
+    }
+    const struct {
+        const char *key;
+        int decimals;
+        double omitted;
+    } fields[] = {{"rotation", 2, 0},     {"x", 2, 0},         {"y", 2, 0},
+                  {"scaleX", 4, 0},       {"scaleY", 4, 0},    {"shearY", 2, 0},
+                  {"rotateMix", 4, 1},    {"translateMix", 4, 1}, {"scaleMix", 4, 1},
+                  {"shearMix", 4, 1}};
+    for (const auto &field : fields)
+        putNumber(transform, QLatin1String(field.key),
+                  number(r, r.input.readFloat(), field.decimals), field.omitted);
+    return transform;
+}
+
+// A mode written as a varint, by its name; the default (omitted) is left out.
+void putMode(Reader3x &r, QJsonObject &object, const QString &key, const QStringList &names,
+             int omitted)
+{
+    const qint32 mode = r.input.readVarint();
+    if (mode < 0 || mode >= names.size())
+        failIn(r, QStringLiteral("an unknown %1 %2").arg(key).arg(quint32(mode)));
+    if (mode != omitted)
+        object.insert(key, names.at(mode));
+}
+
+QJsonObject readPathConstraint(Reader3x &r, const QString &name)
+{
+    QJsonObject path = readConstraintStart(r, name);
+    path.insert(QStringLiteral("target"), r.slotNames.at(readTableIndex(r, r.slotNames.size(), "slot", "slots")));
+    putMode(r, path, QStringLiteral("positionMode"),
+            {QStringLiteral("fixed"), QStringLiteral("percent")}, 1);
+    putMode(r, path, QStringLiteral("spacingMode"),
+            {QStringLiteral("length"), QStringLiteral("fixed"), QStringLiteral("percent")}, 0);
+    putMode(r, path, QStringLiteral("rotateMode"),
+            {QStringLiteral("tangent"), QStringLiteral("chain"), QStringLiteral("chainScale")}, 0);
+    putNumber(path, QStringLiteral("rotation"), number(r, r.input.readFloat(), 2), 0);
+    putNumber(path, QStringLiteral("position"), number(r, r.input.readFloat(), 4), 0);
+    putNumber(path, QStringLiteral("spacing"), number(r, r.input.readFloat(), 4), 0);
+    putNumber(path, QStringLiteral("rotateMix"), number(r, r.input.readFloat(), 4), 1);
+    putNumber(path, QStringLiteral("translateMix"), number(r, r.input.readFloat(), 4), 1);
+    return path;
+}
+
+using ConstraintReader = QJsonObject (*)(Reader3x &, const QString &);
+
+QJsonArray readConstraints(Reader3x &r, const QString &kind, QStringList &names,
+                           ConstraintReader readOne)
+{
+    ContextScope scope(r.input, QStringLiteral("the %1 constraints").arg(kind));
+    // A name, the bone count and the target at least.
+    const int count = r.input.readCount(3);
+    QJsonArray constraints;
+    for (int i = 0; i < count; ++i) {
+        const QString name = r.input.readName(QStringLiteral("%1 constraint %2").arg(kind).arg(i));
+        ContextScope inner(r.input, QStringLiteral("%1 constraint %2").arg(kind, quotedName(name)));
+        constraints.append(readOne(r, name));
+        names.append(name);
+    }
+    return constraints;
+}
+
+EventData3x readEventData(Reader3x &r)
+{
+    EventData3x event;
+    event.name = r.features.skinBones ? readRequiredRef(r, QStringLiteral("an event"))
+                                      : r.input.readName(QStringLiteral("an event"));
+    ContextScope scope(r.input, QStringLiteral("event ") + quotedName(event.name));
+    event.intValue = r.input.readZigzag();
+    event.floatValue = shortestFloat(r.input.readFloat());
+    event.string = textOrEmpty(r.input.readString());
+    if (!r.features.audio)
+        return event;
+    event.audio = r.input.readString();
+    if (r.features.volume && !event.audio.isNull()) {
+        event.volume = number(r, r.input.readFloat(), 4);
+        event.balance = number(r, r.input.readFloat(), 4);
+    }
+    return event;
+}
+
+QJsonObject eventJson(const EventData3x &event)
+{
+    QJsonObject json;
+    if (event.intValue != 0)
+        json.insert(QStringLiteral("int"), event.intValue);
+    putNumber(json, QStringLiteral("float"), event.floatValue, 0);
+    if (!event.string.isEmpty())
+        json.insert(QStringLiteral("string"), event.string);
+    if (!event.audio.isEmpty())
+        json.insert(QStringLiteral("audio"), event.audio);
+    if (!event.audio.isNull()) {
+        putNumber(json, QStringLiteral("volume"), event.volume, 1);
+        putNumber(json, QStringLiteral("balance"), event.balance, 0);
+    }
+    return json;
+}
+
+QJsonObject readEvents(Reader3x &r)
+{
+    ContextScope scope(r.input, QStringLiteral("the events"));
+    // Name, int, float and string at least.
+    const int count = r.input.readCount(7);
+    JsonMembers events;
+    for (int i = 0; i < count; ++i) {
+        const EventData3x event = readEventData(r);
+        events.insert(event.name, eventJson(event));
+        r.events.append(event);
+    }
+    return toObject(events);
+}
+
+QJsonObject readAnimations(Reader3x &r)
+{
+    ContextScope scope(r.input, QStringLiteral("the animations"));
+    // A name and eight section counts at least.
+    const int count = r.input.readCount(9);
+    JsonMembers animations;
+    for (int i = 0; i < count; ++i) {
+        const QString name = r.input.readName(QStringLiteral("animation %1").arg(i));
+        animations.insert(name, readAnimation3x(r, name));
+    }
+    return toObject(animations);
+}
+
+void putUnlessEmpty(QJsonObject &root, const QString &key, const QJsonArray &array)
+{
+    if (!array.isEmpty())
+        root.insert(key, array);
+}
+
+void putUnlessEmpty(QJsonObject &root, const QString &key, const QJsonObject &object)
+{
+    if (!object.isEmpty())
+        root.insert(key, object);
+}
+
+// "1 bone", "12 bones".
+QString countOf(int count, const char *singular, const char *plural)
+{
+    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? singular : plural));
+}
+
+} // namespace
+
+void failIn(const Reader3x &r, const QString &what)
+{
+    r.input.fail(what + QLatin1String(" in ") + r.input.context());
+}
+
+QString readRef(Reader3x &r)
+{
+    if (!r.features.skinBones)
+        return r.input.readString();
+    const qint32 index = r.input.readVarint();
+    if (index == 0)
+        return QString();
+    if (index < 0 || index > r.strings.size())
+        r.input.fail(QStringLiteral("string %1 in %2, but the string table has %3")
+                             .arg(quint32(index))
+                             .arg(r.input.context(), countOf(r.strings.size(), "entry", "entries")));
+    return r.strings.at(index - 1);
+}
+
+QString readRequiredRef(Reader3x &r, const QString &what)
+{
+    const QString name = readRef(r);
+    if (name.isNull())
+        r.input.fail(QStringLiteral("no name for ") + what);
+    return name;
+}
+
+double number(const Reader3x &r, float x, int decimals)
+{
+    return jsonNumber(x, decimals, r.features.rounding);
+}
+
+int readTableIndex(Reader3x &r, int tableSize, const char *what, const char *tableName)
+{
+    const qint32 index = r.input.readVarint();
+    if (index < 0 || index >= tableSize)
+        r.input.fail(QStringLiteral("%1 index %2 in %3, but the skeleton has %4")
+                             .arg(QLatin1String(what))
+                             .arg(quint32(index))
+                             .arg(r.input.context(), countOf(tableSize, what, tableName)));
+    return index;
+}
+
+int readNonNegative(Reader3x &r, const char *what)
+{
+    const qint32 value = r.input.readVarint();
+    if (value < 0)
+        failIn(r, QStringLiteral("a %1 of %2").arg(QLatin1String(what)).arg(quint32(value)));
+    return value;
+}
+
+QString colourText(qint32 rgba)
+{
+    return QStringLiteral("%1").arg(quint32(rgba), 8, 16, QLatin1Char('0'));
+}
+
+QString darkColourText(qint32 rgb)
+{
+    return QStringLiteral("%1").arg(quint32(rgb) & 0xFFFFFFu, 6, 16, QLatin1Char('0'));
+}
+
+void putNumber(QJsonObject &object, const QString &key, double value, double omitted)
+{
+    if (value != omitted)
+        object.insert(key, value);
+}
+
+QJsonObject toObject(const JsonMembers &members)
+{
+    QJsonObject object;
+    for (auto it = members.begin(); it != members.end(); ++it)
+        object.insert(it.key(), it.value());
+    return object;
+}
+
+QJsonObject toObject(const JsonMembers2 &members)
+{
+    QJsonObject object;
+    for (auto it = members.begin(); it != members.end(); ++it)
+        object.insert(it.key(), toObject(it.value()));
+    return object;
+}
+
+QJsonObject toObject(const JsonMembers3 &members)
+{
+    QJsonObject object;
+    for (auto it = members.begin(); it != members.end(); ++it)
+        object.insert(it.key(), toObject(it.value()));
+    return object;
+}
+
+QString quotedName(const QString &name)
+{
+    return QLatin1Char('"') + name + QLatin1Char('"');
+}
+
+QString headerVersion3x(const QByteArray &bytes)
+{
+    // Letters, digits and the marks of version texts ("3.8.55", "3.7.28-beta",
+    // "99.99.99", "Dev"): random bytes rarely read as one.
+    static const QRegularExpression versionLike(QStringLiteral("^[0-9A-Za-z][0-9A-Za-z.+_-]{0,31}$"));
+    BinaryInput input(bytes);
+    try {
+        input.readString();
+        const QString version = input.readString();
+        if (versionLike.match(version).hasMatch())
+            return version;
+    } catch (const BinaryError &) {
+    }
     return QString();
 }
 
-bool isReadableVersion3x(const QString &)
+bool isReadableVersion3x(const QString &version)
 {
-    return false;
+    return readableVersionCode(version) >= 0;
 }
+
+namespace {
+
+QJsonObject readSkeletonWith(const QByteArray &bytes, bool otherWindowLayout)
+{
+    BinaryInput input(bytes);
+    Reader3x r(input);
+    r.otherWindowLayout = otherWindowLayout;
+    QJsonObject root;
+    root.insert(QStringLiteral("skeleton"), readHeader(r));
+    if (r.features.skinBones)
+        readStringTable(r);
+    root.insert(QStringLiteral("bones"), readBones(r));
+    root.insert(QStringLiteral("slots"), readSlots(r));
+    putUnlessEmpty(root, QStringLiteral("ik"),
+                   readConstraints(r, QStringLiteral("IK"), r.ikConstraints, readIkConstraint));
+    putUnlessEmpty(root, QStringLiteral("transform"),
+                   readConstraints(r, QStringLiteral("transform"), r.transformConstraints,
+                                   readTransformConstraint));
+    putUnlessEmpty(root, QStringLiteral("path"),
+                   readConstraints(r, QStringLiteral("path"), r.pathConstraints, readPathConstraint));
+    root.insert(QStringLiteral("skins"), readSkins3x(r));
+    putUnlessEmpty(root, QStringLiteral("events"), readEvents(r));
+    putUnlessEmpty(root, QStringLiteral("animations"), readAnimations(r));
+    if (input.bytesLeft() > 0) {
+        // Reading the first extra byte puts the message's offset on it.
+        input.readByte();
+        input.fail(QStringLiteral("bytes left over after the animations (%1)").arg(input.bytesLeft() + 1));
+    }
+    return root;
+}
+
+} // namespace
 
 QJsonObject readSkeleton3x(const QByteArray &bytes)
 {
-    BinaryInput input(bytes);
-    input.fail(QStringLiteral("a 3.x binary file"));
+    try {
+        return readSkeletonWith(bytes, false);
+    } catch (const BinaryError &) {
+        // A version where the layout changed without a sample on each side:
+        // the other layout may fit. When it does not, the first error stands.
+        try {
+            return readSkeletonWith(bytes, true);
+        } catch (const BinaryError &) {
+        }
+        throw;
+    }
 }
