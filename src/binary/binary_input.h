@@ -57,6 +57,10 @@ public:
     // Throws BinaryError with these words at the offset of the value being
     // read.
     [[noreturn]] void fail(const QString &what) const;
+    // The same at the offset of the next byte to read (bytes left over).
+    [[noreturn]] void failAtOffset(const QString &what) const;
+    // The innermost context: "the skeleton" when none is set.
+    QString context() const { return innermost(); }
     // "the file ends inside <innermost context>".
     [[noreturn]] void failTruncated() const;
 

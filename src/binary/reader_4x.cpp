@@ -1,0 +1,125 @@
+#include "reader_4x.h"
+
+#include "json_number.h"
+
+QString hexRgba(quint32 rgba)
+{
+    return QStringLiteral("%1").arg(rgba, 8, 16, QLatin1Char('0'));
+}
+
+QString hexRgb(quint32 rgb)
+{
+    return QStringLiteral("%1").arg(rgb & 0xFFFFFFu, 6, 16, QLatin1Char('0'));
+}
+
+void insertUnless(QJsonObject &json, const QString &key, double value, double defaultValue)
+{
+    if (value != defaultValue)
+        json.insert(key, value);
+}
+
+void insertIfTrue(QJsonObject &json, const QString &key, bool value)
+{
+    if (value)
+        json.insert(key, true);
+}
+
+Reader4x::Reader4x(BinaryInput &input, const Layout4x &layout) : m_in(input), m_layout(layout)
+{
+    m_bones.kind = QStringLiteral("bone");
+    m_bones.plural = QStringLiteral("bones");
+    m_slots.kind = QStringLiteral("slot");
+    m_slots.plural = QStringLiteral("slots");
+    m_ik.kind = QStringLiteral("IK constraint");
+    m_ik.plural = QStringLiteral("IK constraints");
+    m_transform.kind = QStringLiteral("transform constraint");
+    m_transform.plural = QStringLiteral("transform constraints");
+    m_path.kind = QStringLiteral("path constraint");
+    m_path.plural = QStringLiteral("path constraints");
+    m_physics.kind = QStringLiteral("physics constraint");
+    m_physics.plural = QStringLiteral("physics constraints");
+    m_skins.kind = QStringLiteral("skin");
+    m_skins.plural = QStringLiteral("skins");
+    m_events.kind = QStringLiteral("event");
+    m_events.plural = QStringLiteral("events");
+}
+
+QJsonObject Reader4x::readSkeleton()
+{
+    QJsonObject root;
+    root.insert(QStringLiteral("skeleton"), readHeader());
+    root.insert(QStringLiteral("bones"), readBones());
+    root.insert(QStringLiteral("slots"), readSlots());
+    const auto insertUnlessEmpty = [&root](const QString &key, const QJsonArray &array) {
+        if (!array.isEmpty())
+            root.insert(key, array);
+    };
+    insertUnlessEmpty(QStringLiteral("ik"), readIkConstraints());
+    insertUnlessEmpty(QStringLiteral("transform"), readTransformConstraints());
+    insertUnlessEmpty(QStringLiteral("path"), readPathConstraints());
+    if (m_layout.physics)
+        insertUnlessEmpty(QStringLiteral("physics"), readPhysicsConstraints());
+    insertUnlessEmpty(QStringLiteral("skins"), readSkins());
+    const QJsonObject events = readEvents();
+    if (!events.isEmpty())
+        root.insert(QStringLiteral("events"), events);
+    root.insert(QStringLiteral("animations"), readAnimations());
+    if (m_in.bytesLeft() > 0)
+        m_in.failAtOffset(QStringLiteral("%1 bytes left over after the animations")
+                                  .arg(m_in.bytesLeft()));
+    return root;
+}
+
+QString Reader4x::readStringRef()
+{
+    const qint32 index = m_in.readVarint();
+    if (index == 0)
+        return QString();
+    if (index < 0 || index > m_strings.size())
+        m_in.fail(QStringLiteral("string reference %1 in %2, but the string table has %3 strings")
+                          .arg(quint32(index))
+                          .arg(m_in.context())
+                          .arg(m_strings.size()));
+    return m_strings.at(index - 1);
+}
+
+QString Reader4x::readRequiredStringRef(const QString &what)
+{
+    const QString text = readStringRef();
+    if (text.isNull())
+        m_in.fail(QStringLiteral("no name for ") + what);
+    return text;
+}
+
+int Reader4x::readIndex(const NameTable &table)
+{
+    const qint32 index = m_in.readVarint();
+    if (index < 0 || index >= table.names.size())
+        m_in.fail(QStringLiteral("%1 index %2 in %3, but the skeleton has %4 %5")
+                          .arg(table.kind)
+                          .arg(quint32(index))
+                          .arg(m_in.context())
+                          .arg(table.names.size())
+                          .arg(table.plural));
+    return index;
+}
+
+void Reader4x::checkEnum(int value, int count, const QString &what)
+{
+    if (value < 0 || value >= count)
+        m_in.fail(QStringLiteral("an unknown %1 (%2) in %3").arg(what).arg(value).arg(m_in.context()));
+}
+
+double Reader4x::readNumber(int decimals)
+{
+    return jsonNumber(m_in.readFloat(), decimals);
+}
+
+QJsonArray Reader4x::readNames(const NameTable &table)
+{
+    QJsonArray names;
+    const int count = m_in.readCount();
+    for (int i = 0; i < count; ++i)
+        names.append(table.names.at(readIndex(table)));
+    return names;
+}
