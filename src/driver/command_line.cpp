@@ -124,6 +124,10 @@ int runConverter(QStringList arguments, QTextStream &messages, QTextStream &erro
         say(messages, usageText + helpText);
         return 0;
     }
+    if (arguments.size() == 1 && arguments.first() == QLatin1String("--version")) {
+        say(messages, versionText);
+        return 0;
+    }
     Job job;
     if (!takeOptions(arguments, job) || arguments.isEmpty() || arguments.size() > 3
         || !readArguments(arguments, job, messages)) {

@@ -12,7 +12,8 @@ const QByteArray previousOutput = "previous output, must survive\n";
 const QByteArray usage = "Usage: rigsmith input.json [Output.qml] [packed]\n";
 const QByteArray help = usage
         + "       rigsmith auto name.json [folder] [packed]\n"
-          "       rigsmith --strict ...   any warning fails the run and leaves the output as it was\n";
+          "       rigsmith --strict ...   any warning fails the run and leaves the output as it was\n"
+          "       rigsmith --version\n";
 
 struct Run {
     int status;
@@ -79,6 +80,10 @@ void CliTest::usageLine_data()
                                          << usage << 1;
     QTest::newRow("-h asks for it") << QStringList({"-h"}) << help << 0;
     QTest::newRow("--help asks for it") << QStringList({"--help"}) << help << 0;
+    QTest::newRow("--version names the build")
+            << QStringList({"--version"}) << QByteArray("rigsmith " RIGSMITH_VERSION "\n") << 0;
+    QTest::newRow("--version with an input is an unknown option")
+            << QStringList({"--version", "a.json"}) << usage << 1;
     QTest::newRow("an unknown option") << QStringList({"--fast", "a.json"}) << usage << 1;
     QTest::newRow("--strict alone leaves no input") << QStringList({"--strict"}) << usage << 1;
     QTest::newRow("packed alone leaves no input")
