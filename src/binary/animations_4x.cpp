@@ -207,7 +207,7 @@ QJsonArray Reader4x::readChannelKeys(int frameCount, const QVector<TimelineChann
 
 QJsonObject Reader4x::readSlotTimelines()
 {
-    ContextScope scope(m_in, QStringLiteral("the slot timelines"));
+    ContextScope scope(m_in, QStringLiteral("the slot timelines of ") + m_in.context());
     QJsonObject slots;
     const int count = m_in.readCount(2);
     for (int i = 0; i < count; ++i) {
@@ -300,7 +300,7 @@ QJsonArray Reader4x::readColorKeys(int frameCount, int lightBytes, int darkBytes
 
 QJsonObject Reader4x::readBoneTimelines()
 {
-    ContextScope scope(m_in, QStringLiteral("the bone timelines"));
+    ContextScope scope(m_in, QStringLiteral("the bone timelines of ") + m_in.context());
     QJsonObject bones;
     const int count = m_in.readCount(2);
     const int inheritType = 10;
@@ -338,7 +338,7 @@ QJsonObject Reader4x::readBoneTimelines()
 
 QJsonObject Reader4x::readIkTimelines()
 {
-    ContextScope scope(m_in, QStringLiteral("the IK timelines"));
+    ContextScope scope(m_in, QStringLiteral("the IK timelines of ") + m_in.context());
     QJsonObject constraints;
     const int count = m_in.readCount(3);
     const int cyDecimals[2] = {4, 2};
@@ -404,7 +404,7 @@ QJsonObject Reader4x::readIkTimelines()
 
 QJsonObject Reader4x::readTransformTimelines()
 {
-    ContextScope scope(m_in, QStringLiteral("the transform timelines"));
+    ContextScope scope(m_in, QStringLiteral("the transform timelines of ") + m_in.context());
     QJsonObject constraints;
     const int count = m_in.readCount(3);
     for (int i = 0; i < count; ++i) {
@@ -420,7 +420,7 @@ QJsonObject Reader4x::readTransformTimelines()
 
 QJsonObject Reader4x::readPathTimelines()
 {
-    ContextScope scope(m_in, QStringLiteral("the path timelines"));
+    ContextScope scope(m_in, QStringLiteral("the path timelines of ") + m_in.context());
     QJsonObject constraints;
     const int count = m_in.readCount(2);
     const char *names[] = {"position", "spacing", "mix"};
@@ -447,7 +447,7 @@ QJsonObject Reader4x::readPathTimelines()
 
 QJsonObject Reader4x::readPhysicsTimelines()
 {
-    ContextScope scope(m_in, QStringLiteral("the physics timelines"));
+    ContextScope scope(m_in, QStringLiteral("the physics timelines of ") + m_in.context());
     QJsonObject constraints;
     const int count = m_in.readCount(2);
     for (int i = 0; i < count; ++i) {
@@ -486,8 +486,9 @@ QJsonObject Reader4x::readPhysicsTimelines()
 
 QJsonObject Reader4x::readAttachmentTimelines()
 {
-    ContextScope scope(m_in, m_layout.attachmentTimelines ? QStringLiteral("the attachment timelines")
-                                                          : QStringLiteral("the deform timelines"));
+    ContextScope scope(m_in, (m_layout.attachmentTimelines ? QStringLiteral("the attachment timelines of ")
+                                                           : QStringLiteral("the deform timelines of "))
+                                     + m_in.context());
     QJsonObject skins;
     const int count = m_in.readCount(2);
     for (int i = 0; i < count; ++i) {
@@ -598,7 +599,7 @@ QJsonArray Reader4x::readSequenceKeys()
 
 QJsonArray Reader4x::readDrawOrder()
 {
-    ContextScope scope(m_in, QStringLiteral("the draw order keys"));
+    ContextScope scope(m_in, QStringLiteral("the draw order keys of ") + m_in.context());
     QJsonArray keys;
     const int count = m_in.readCount(5);
     for (int k = 0; k < count; ++k) {
@@ -621,7 +622,7 @@ QJsonArray Reader4x::readDrawOrder()
 
 QJsonArray Reader4x::readEventKeys()
 {
-    ContextScope scope(m_in, QStringLiteral("the event keys"));
+    ContextScope scope(m_in, QStringLiteral("the event keys of ") + m_in.context());
     QJsonArray keys;
     const int count = m_in.readCount(10);
     for (int k = 0; k < count; ++k) {

@@ -65,8 +65,10 @@ QJsonObject Reader4x::readSkeleton()
         root.insert(QStringLiteral("events"), events);
     root.insert(QStringLiteral("animations"), readAnimations());
     if (m_in.bytesLeft() > 0)
-        m_in.failAtOffset(QStringLiteral("%1 bytes left over after the animations")
-                                  .arg(m_in.bytesLeft()));
+        m_in.failAtOffset(QStringLiteral("%1 %2 left over after the animations")
+                                  .arg(m_in.bytesLeft())
+                                  .arg(m_in.bytesLeft() == 1 ? QStringLiteral("byte")
+                                                             : QStringLiteral("bytes")));
     return root;
 }
 
@@ -100,7 +102,7 @@ int Reader4x::readIndex(const NameTable &table)
                           .arg(quint32(index))
                           .arg(m_in.context())
                           .arg(table.names.size())
-                          .arg(table.plural));
+                          .arg(table.names.size() == 1 ? table.kind : table.plural));
     return index;
 }
 
