@@ -4,14 +4,11 @@
 #include "names_4x.h"
 #include "reader_4x.h"
 
+#include <QHash>
+
 #include <cmath>
 
 namespace {
-
-QString quoted(const char *kind, const QString &name)
-{
-    return QLatin1String(kind) + QLatin1String(" \"") + name + QLatin1Char('"');
-}
 
 void insertUnlessEmpty(QJsonObject &json, const QString &key, const QJsonObject &value)
 {
@@ -106,13 +103,13 @@ QJsonObject Reader4x::readAnimations()
 {
     ContextScope scope(m_in, QStringLiteral("the animations"));
     const int count = m_in.readCount(2);
-    QJsonObject animations;
+    ObjectBuilder animations;
     for (int i = 0; i < count; ++i) {
         const QString name = m_in.readName(QStringLiteral("animation %1").arg(i));
-        ContextScope animationScope(m_in, quoted("animation", name));
-        animations.insert(name, readAnimation());
+        ContextScope animationScope(m_in, quotedName("animation", name));
+        animations.add(name, readAnimation());
     }
-    return animations;
+    return animations.build();
 }
 
 QJsonObject Reader4x::readAnimation()
@@ -208,12 +205,12 @@ QJsonArray Reader4x::readChannelKeys(int frameCount, const QVector<TimelineChann
 QJsonObject Reader4x::readSlotTimelines()
 {
     ContextScope scope(m_in, QStringLiteral("the slot timelines of ") + m_in.context());
-    QJsonObject slots;
+    ObjectBuilder slots;
     const int count = m_in.readCount(2);
     for (int i = 0; i < count; ++i) {
-        const QString &slot = m_slots.names.at(readIndex(m_slots));
-        ContextScope slotScope(m_in, QStringLiteral("the timelines of ") + quoted("slot", slot));
-        QJsonObject timelines = slots.value(slot).toObject();
+        const QString slot = readReference(m_slots);
+        ContextScope slotScope(m_in, QStringLiteral("the timelines of ") + quotedName("slot", slot));
+        QJsonObject timelines;
         const int timelineCount = m_in.readCount(2);
         for (int t = 0; t < timelineCount; ++t) {
             const int type = m_in.readByte();
@@ -244,9 +241,9 @@ QJsonObject Reader4x::readSlotTimelines()
             }
             timelines.insert(QString::fromLatin1(slotTimelineName(type)), keys);
         }
-        slots.insert(slot, timelines);
+        slots.add(slot, timelines);
     }
-    return slots;
+    return slots.build();
 }
 
 QJsonArray Reader4x::readAttachmentKeys(int frameCount)
@@ -301,13 +298,13 @@ QJsonArray Reader4x::readColorKeys(int frameCount, int lightBytes, int darkBytes
 QJsonObject Reader4x::readBoneTimelines()
 {
     ContextScope scope(m_in, QStringLiteral("the bone timelines of ") + m_in.context());
-    QJsonObject bones;
+    ObjectBuilder bones;
     const int count = m_in.readCount(2);
     const int inheritType = 10;
     for (int i = 0; i < count; ++i) {
-        const QString &bone = m_bones.names.at(readIndex(m_bones));
-        ContextScope boneScope(m_in, QStringLiteral("the timelines of ") + quoted("bone", bone));
-        QJsonObject timelines = bones.value(bone).toObject();
+        const QString bone = readReference(m_bones);
+        ContextScope boneScope(m_in, QStringLiteral("the timelines of ") + quotedName("bone", bone));
+        QJsonObject timelines;
         const int timelineCount = m_in.readCount(2);
         for (int t = 0; t < timelineCount; ++t) {
             const int type = m_in.readByte();
@@ -331,21 +328,21 @@ QJsonObject Reader4x::readBoneTimelines()
                                  readChannelKeys(frameCount, boneChannels(type)));
             }
         }
-        bones.insert(bone, timelines);
+        bones.add(bone, timelines);
     }
-    return bones;
+    return bones.build();
 }
 
 QJsonObject Reader4x::readIkTimelines()
 {
     ContextScope scope(m_in, QStringLiteral("the IK timelines of ") + m_in.context());
-    QJsonObject constraints;
+    ObjectBuilder constraints;
     const int count = m_in.readCount(3);
     const int cyDecimals[2] = {4, 2};
     for (int i = 0; i < count; ++i) {
-        const QString &name = m_ik.names.at(readIndex(m_ik));
+        const QString name = readReference(m_ik);
         ContextScope timelineScope(m_in, QStringLiteral("the timeline of ")
-                                                 + quoted("IK constraint", name));
+                                                 + quotedName("IK constraint", name));
         const int frameCount = readFrameCount();
         m_in.readVarint(); // the number of bezier curves: only a sizing hint
         QJsonArray keys;
@@ -397,38 +394,38 @@ QJsonObject Reader4x::readIkTimelines()
             previous = key;
         }
         keys.append(previous);
-        constraints.insert(name, keys);
+        constraints.add(name, keys);
     }
-    return constraints;
+    return constraints.build();
 }
 
 QJsonObject Reader4x::readTransformTimelines()
 {
     ContextScope scope(m_in, QStringLiteral("the transform timelines of ") + m_in.context());
-    QJsonObject constraints;
+    ObjectBuilder constraints;
     const int count = m_in.readCount(3);
     for (int i = 0; i < count; ++i) {
-        const QString &name = m_transform.names.at(readIndex(m_transform));
+        const QString name = readReference(m_transform);
         ContextScope timelineScope(m_in, QStringLiteral("the timeline of ")
-                                                 + quoted("transform constraint", name));
+                                                 + quotedName("transform constraint", name));
         const int frameCount = readFrameCount();
-        constraints.insert(name, readChannelKeys(frameCount, {mixRotate, mixX, mixY, mixScaleX,
-                                                              mixScaleY, mixShearY}));
+        constraints.add(name, readChannelKeys(frameCount, {mixRotate, mixX, mixY, mixScaleX,
+                                                           mixScaleY, mixShearY}));
     }
-    return constraints;
+    return constraints.build();
 }
 
 QJsonObject Reader4x::readPathTimelines()
 {
     ContextScope scope(m_in, QStringLiteral("the path timelines of ") + m_in.context());
-    QJsonObject constraints;
+    ObjectBuilder constraints;
     const int count = m_in.readCount(2);
     const char *names[] = {"position", "spacing", "mix"};
     for (int i = 0; i < count; ++i) {
-        const QString &name = m_path.names.at(readIndex(m_path));
+        const QString name = readReference(m_path);
         ContextScope timelineScope(m_in, QStringLiteral("the timelines of ")
-                                                 + quoted("path constraint", name));
-        QJsonObject timelines = constraints.value(name).toObject();
+                                                 + quotedName("path constraint", name));
+        QJsonObject timelines;
         const int timelineCount = m_in.readCount(2);
         for (int t = 0; t < timelineCount; ++t) {
             const int type = m_in.readByte();
@@ -440,15 +437,15 @@ QJsonObject Reader4x::readPathTimelines()
                                                        : QVector<Channel>{value4};
             timelines.insert(QString::fromLatin1(names[type]), readChannelKeys(frameCount, channels));
         }
-        constraints.insert(name, timelines);
+        constraints.add(name, timelines);
     }
-    return constraints;
+    return constraints.build();
 }
 
 QJsonObject Reader4x::readPhysicsTimelines()
 {
     ContextScope scope(m_in, QStringLiteral("the physics timelines of ") + m_in.context());
-    QJsonObject constraints;
+    ObjectBuilder constraints;
     const int count = m_in.readCount(2);
     for (int i = 0; i < count; ++i) {
         // 0 stands for every physics constraint, else the index + 1.
@@ -458,8 +455,8 @@ QJsonObject Reader4x::readPhysicsTimelines()
                               .arg(quint32(index) - 1).arg(m_in.context()).arg(m_physics.names.size()));
         const QString name = index == 0 ? QStringLiteral("") : m_physics.names.at(index - 1);
         ContextScope timelineScope(m_in, QStringLiteral("the timelines of ")
-                                                 + quoted("physics constraint", name));
-        QJsonObject timelines = constraints.value(name).toObject();
+                                                 + quotedName("physics constraint", name));
+        QJsonObject timelines;
         const int timelineCount = m_in.readCount(2);
         for (int t = 0; t < timelineCount; ++t) {
             const int type = m_in.readByte();
@@ -479,9 +476,9 @@ QJsonObject Reader4x::readPhysicsTimelines()
             }
             timelines.insert(QString::fromLatin1(physicsTimelineName(type)), keys);
         }
-        constraints.insert(name, timelines);
+        constraints.add(name, timelines);
     }
-    return constraints;
+    return constraints.build();
 }
 
 QJsonObject Reader4x::readAttachmentTimelines()
@@ -489,43 +486,47 @@ QJsonObject Reader4x::readAttachmentTimelines()
     ContextScope scope(m_in, (m_layout.attachmentTimelines ? QStringLiteral("the attachment timelines of ")
                                                            : QStringLiteral("the deform timelines of "))
                                      + m_in.context());
-    QJsonObject skins;
+    ObjectBuilder skins;
     const int count = m_in.readCount(2);
     for (int i = 0; i < count; ++i) {
-        const QString &skin = m_skins.names.at(readIndex(m_skins));
-        QJsonObject skinTimelines = skins.value(skin).toObject();
+        const QString skin = readReference(m_skins);
+        ObjectBuilder skinTimelines;
         const int slotCount = m_in.readCount(2);
         for (int s = 0; s < slotCount; ++s) {
-            const QString &slot = m_slots.names.at(readIndex(m_slots));
-            QJsonObject slotTimelines = skinTimelines.value(slot).toObject();
+            const QString slot = readReference(m_slots);
+            ObjectBuilder slotTimelines;
+            // 4.1+ give an attachment's deform and sequence timelines
+            // apart, each with its type.
+            QHash<QString, QJsonObject> byAttachment;
             const int attachmentCount = m_in.readCount(2);
             for (int a = 0; a < attachmentCount; ++a) {
                 const QString attachment = readRequiredStringRef(
-                        QStringLiteral("an attachment timeline of ") + quoted("slot", slot));
+                        QStringLiteral("an attachment timeline of ") + quotedName("slot", slot));
                 ContextScope timelineScope(m_in, QStringLiteral("the timeline of ")
-                                                         + quoted("attachment", attachment)
+                                                         + quotedName("attachment", attachment)
                                                          + QLatin1String(" of ")
-                                                         + quoted("slot", slot));
+                                                         + quotedName("slot", slot));
                 if (!m_layout.attachmentTimelines) {
-                    slotTimelines.insert(attachment, readDeformKeys());
+                    slotTimelines.add(attachment, readDeformKeys());
                     continue;
                 }
-                QJsonObject timelines = slotTimelines.value(attachment).toObject();
                 const int type = m_in.readByte();
                 if (type > 1)
                     m_in.fail(QStringLiteral("an unknown attachment timeline type (%1) in %2")
                                       .arg(type).arg(m_in.context()));
+                QJsonObject &timelines = byAttachment[attachment];
                 if (type == 0)
                     timelines.insert(QStringLiteral("deform"), readDeformKeys());
                 else
                     timelines.insert(QStringLiteral("sequence"), readSequenceKeys());
-                slotTimelines.insert(attachment, timelines);
             }
-            skinTimelines.insert(slot, slotTimelines);
+            for (auto it = byAttachment.cbegin(); it != byAttachment.cend(); ++it)
+                slotTimelines.add(it.key(), it.value());
+            skinTimelines.add(slot, slotTimelines.build());
         }
-        skins.insert(skin, skinTimelines);
+        skins.add(skin, skinTimelines.build());
     }
-    return skins;
+    return skins.build();
 }
 
 QJsonArray Reader4x::readDeformKeys()
@@ -609,7 +610,7 @@ QJsonArray Reader4x::readDrawOrder()
         QJsonArray offsets;
         for (int i = 0; i < offsetCount; ++i) {
             QJsonObject offset;
-            offset.insert(QStringLiteral("slot"), m_slots.names.at(readIndex(m_slots)));
+            offset.insert(QStringLiteral("slot"), readReference(m_slots));
             offset.insert(QStringLiteral("offset"), m_in.readVarint());
             offsets.append(offset);
         }
@@ -629,7 +630,7 @@ QJsonArray Reader4x::readEventKeys()
         QJsonObject key;
         readTime(key);
         const EventSetup &setup = m_eventSetups.at(readIndex(m_events));
-        key.insert(QStringLiteral("name"), setup.name);
+        key.insert(QStringLiteral("name"), charge(setup.name));
         insertUnless(key, QStringLiteral("int"), m_in.readZigzag(), setup.intValue);
         insertUnless(key, QStringLiteral("float"), readNumber(2), setup.floatValue);
         QString string = setup.string;

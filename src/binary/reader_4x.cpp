@@ -2,6 +2,8 @@
 
 #include "json_number.h"
 
+#include <algorithm>
+
 QString hexRgba(quint32 rgba)
 {
     return QStringLiteral("%1").arg(rgba, 8, 16, QLatin1Char('0'));
@@ -24,7 +26,33 @@ void insertIfTrue(QJsonObject &json, const QString &key, bool value)
         json.insert(key, true);
 }
 
-Reader4x::Reader4x(BinaryInput &input, const Layout4x &layout) : m_in(input), m_layout(layout)
+void ObjectBuilder::add(const QString &key, const QJsonValue &value)
+{
+    m_members.append({key.toUtf8(), key, value});
+}
+
+QJsonObject ObjectBuilder::build()
+{
+    std::stable_sort(m_members.begin(), m_members.end(),
+                     [](const Member &a, const Member &b) { return a.order < b.order; });
+    QJsonObject object;
+    for (const Member &member : qAsConst(m_members))
+        object.insert(member.key, member.value);
+    m_members.clear();
+    return object;
+}
+
+QString quotedName(const char *kind, const QString &name)
+{
+    const int longest = 100;
+    const QString shown = name.size() <= longest ? name : name.left(longest) + QStringLiteral("...");
+    return QLatin1String(kind) + QLatin1String(" \"") + shown + QLatin1Char('"');
+}
+
+Reader4x::Reader4x(BinaryInput &input, const Layout4x &layout)
+    : m_in(input),
+      m_layout(layout),
+      m_copyBudget((1 << 20) + 32 * qint64(input.bytesLeft()))
 {
     m_bones.kind = QStringLiteral("bone");
     m_bones.plural = QStringLiteral("bones");
@@ -82,7 +110,23 @@ QString Reader4x::readStringRef()
                           .arg(quint32(index))
                           .arg(m_in.context())
                           .arg(m_strings.size()));
-    return m_strings.at(index - 1);
+    return charge(m_strings.at(index - 1));
+}
+
+const QString &Reader4x::charge(const QString &name)
+{
+    m_copied += name.size();
+    if (m_copied > m_copyBudget)
+        m_in.fail(QStringLiteral("names repeated beyond %1 characters, more than the file's size "
+                                 "could mean, in %2")
+                          .arg(m_copyBudget)
+                          .arg(m_in.context()));
+    return name;
+}
+
+QString Reader4x::readReference(const NameTable &table)
+{
+    return charge(table.names.at(readIndex(table)));
 }
 
 QString Reader4x::readRequiredStringRef(const QString &what)
@@ -122,6 +166,6 @@ QJsonArray Reader4x::readNames(const NameTable &table)
     QJsonArray names;
     const int count = m_in.readCount();
     for (int i = 0; i < count; ++i)
-        names.append(table.names.at(readIndex(table)));
+        names.append(readReference(table));
     return names;
 }

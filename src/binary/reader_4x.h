@@ -40,9 +40,22 @@ private:
         double volume = 1;
         double balance = 0;
     };
+    // A skin as read: its attachments become JSON objects only once every
+    // linked mesh in them knows the name of its parent's skin.
+    struct SlotAttachments {
+        QString slot;
+        QVector<QPair<QString, QJsonObject>> attachments;
+    };
+    struct SkinParts {
+        QJsonObject skin;
+        QVector<SlotAttachments> slots;
+    };
     // A linked mesh whose parent is looked up once every skin is read.
     struct LinkedMesh {
         int ownerSkin = 0;
+        // Where its JSON object is in the skin's parts.
+        int slotEntry = 0;
+        int attachmentEntry = 0;
         int slot = 0;
         QString key;
         // 4.2 names the parent's skin by index, earlier layouts by name.
@@ -74,8 +87,8 @@ private:
 
     // skins_4x.cpp
     QJsonArray readSkins();
-    QJsonObject readNamedSkin(int index);
-    void readAttachmentBlock(QJsonObject &skin, int slotCount);
+    SkinParts readNamedSkin(int index);
+    void readAttachmentBlock(SkinParts &skin, int slotCount);
     QJsonObject readAttachment(const QString &key, int slot);
     void readRegion(QJsonObject &json, int flags, const QString &name);
     void readMesh(QJsonObject &json, int flags, const QString &name);
@@ -89,7 +102,7 @@ private:
     QJsonArray readIndices(int count);
     QJsonObject readSequence();
     void readSequenceIfThere(QJsonObject &json);
-    void resolveLinkedMeshes(QVector<QJsonObject> &skins);
+    void resolveLinkedMeshes(QVector<SkinParts> &skins);
 
     // animations_4x.cpp
     QJsonObject readAnimations();
@@ -127,9 +140,17 @@ private:
     void checkEnum(int value, int count, const QString &what);
     double readNumber(int decimals);
     QJsonArray readNames(const NameTable &table);
+    // An index into table, as the name it stands for.
+    QString readReference(const NameTable &table);
+    // Every name copied into the tree for a reference counts against a
+    // budget in proportion to the file: a one-byte reference to a long name,
+    // repeated, must not make the tree outgrow the file by more than that.
+    const QString &charge(const QString &name);
 
     BinaryInput &m_in;
     Layout4x m_layout;
+    qint64 m_copied = 0;
+    qint64 m_copyBudget = 0;
     bool m_nonessential = false;
     QStringList m_strings;
     NameTable m_bones;
@@ -148,6 +169,29 @@ private:
     QSet<QString> m_meshes;
     QVector<LinkedMesh> m_linkedMeshes;
 };
+
+// Builds a JSON object from many members at once. Inserting members one by
+// one into a QJsonObject moves every later member each time, so a large
+// object built that way costs the square of its size; in key order each
+// member goes at the end. A later member of one key replaces an earlier one.
+class ObjectBuilder {
+public:
+    void add(const QString &key, const QJsonValue &value);
+    bool isEmpty() const { return m_members.isEmpty(); }
+    QJsonObject build();
+
+private:
+    struct Member {
+        QByteArray order;
+        QString key;
+        QJsonValue value;
+    };
+    QVector<Member> m_members;
+};
+
+// kind "name" for messages; a long name is cut, so that a message built for
+// every item of a file with long names stays cheap.
+QString quotedName(const char *kind, const QString &name);
 
 // Helpers for the JSON values, shared by the parts of the reader.
 QString hexRgba(quint32 rgba);

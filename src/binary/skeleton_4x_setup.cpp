@@ -4,15 +4,6 @@
 #include "names_4x.h"
 #include "reader_4x.h"
 
-namespace {
-
-QString quoted(const QString &kind, const QString &name)
-{
-    return kind + QLatin1String(" \"") + name + QLatin1Char('"');
-}
-
-} // namespace
-
 QJsonObject Reader4x::readHeader()
 {
     ContextScope scope(m_in, QStringLiteral("the header"));
@@ -62,10 +53,10 @@ QJsonObject Reader4x::readBone(int index)
 {
     QJsonObject bone;
     const QString name = m_in.readName(QStringLiteral("bone %1").arg(index));
-    ContextScope scope(m_in, quoted(QStringLiteral("bone"), name));
+    ContextScope scope(m_in, quotedName("bone", name));
     bone.insert(QStringLiteral("name"), name);
     if (index > 0)
-        bone.insert(QStringLiteral("parent"), m_bones.names.at(readIndex(m_bones)));
+        bone.insert(QStringLiteral("parent"), readReference(m_bones));
     insertUnless(bone, QStringLiteral("rotation"), readNumber(2), 0);
     insertUnless(bone, QStringLiteral("x"), readNumber(2), 0);
     insertUnless(bone, QStringLiteral("y"), readNumber(2), 0);
@@ -104,9 +95,9 @@ QJsonArray Reader4x::readSlots()
     for (int i = 0; i < count; ++i) {
         QJsonObject slot;
         const QString name = m_in.readName(QStringLiteral("slot %1").arg(i));
-        ContextScope slotScope(m_in, quoted(QStringLiteral("slot"), name));
+        ContextScope slotScope(m_in, quotedName("slot", name));
         slot.insert(QStringLiteral("name"), name);
-        slot.insert(QStringLiteral("bone"), m_bones.names.at(readIndex(m_bones)));
+        slot.insert(QStringLiteral("bone"), readReference(m_bones));
         const QString color = hexRgba(quint32(m_in.readInt32()));
         if (color != QLatin1String("ffffffff"))
             slot.insert(QStringLiteral("color"), color);
@@ -142,7 +133,7 @@ QJsonArray Reader4x::readIkConstraints()
     for (int i = 0; i < count; ++i) {
         QJsonObject ik;
         const QString name = m_in.readName(QStringLiteral("IK constraint %1").arg(i));
-        const QString what = quoted(QStringLiteral("IK constraint"), name);
+        const QString what = quotedName("IK constraint", name);
         ContextScope constraintScope(m_in, what);
         ik.insert(QStringLiteral("name"), name);
         insertUnless(ik, QStringLiteral("order"), m_in.readVarint(), 0);
@@ -150,7 +141,7 @@ QJsonArray Reader4x::readIkConstraints()
             insertIfTrue(ik, QStringLiteral("skin"), m_in.readBool());
         const QJsonArray bones = readBoneNames(what);
         ik.insert(QStringLiteral("bones"), bones);
-        ik.insert(QStringLiteral("target"), m_bones.names.at(readIndex(m_bones)));
+        ik.insert(QStringLiteral("target"), readReference(m_bones));
         double mix = 1;
         double softness = 0;
         bool bendPositive = true;
@@ -199,14 +190,14 @@ QJsonArray Reader4x::readTransformConstraints()
     for (int i = 0; i < count; ++i) {
         QJsonObject transform;
         const QString name = m_in.readName(QStringLiteral("transform constraint %1").arg(i));
-        const QString what = quoted(QStringLiteral("transform constraint"), name);
+        const QString what = quotedName("transform constraint", name);
         ContextScope constraintScope(m_in, what);
         transform.insert(QStringLiteral("name"), name);
         insertUnless(transform, QStringLiteral("order"), m_in.readVarint(), 0);
         if (!m_layout.flagFields)
             insertIfTrue(transform, QStringLiteral("skin"), m_in.readBool());
         transform.insert(QStringLiteral("bones"), readBoneNames(what));
-        transform.insert(QStringLiteral("target"), m_bones.names.at(readIndex(m_bones)));
+        transform.insert(QStringLiteral("target"), readReference(m_bones));
         double offsets[6] = {};
         double mixes[6] = {};
         if (m_layout.flagFields) {
@@ -252,13 +243,13 @@ QJsonArray Reader4x::readPathConstraints()
     for (int i = 0; i < count; ++i) {
         QJsonObject path;
         const QString name = m_in.readName(QStringLiteral("path constraint %1").arg(i));
-        const QString what = quoted(QStringLiteral("path constraint"), name);
+        const QString what = quotedName("path constraint", name);
         ContextScope constraintScope(m_in, what);
         path.insert(QStringLiteral("name"), name);
         insertUnless(path, QStringLiteral("order"), m_in.readVarint(), 0);
         insertIfTrue(path, QStringLiteral("skin"), m_in.readBool());
         path.insert(QStringLiteral("bones"), readBoneNames(what));
-        path.insert(QStringLiteral("target"), m_slots.names.at(readIndex(m_slots)));
+        path.insert(QStringLiteral("target"), readReference(m_slots));
         int positionMode = 0;
         int spacingMode = 0;
         int rotateMode = 0;
@@ -309,10 +300,10 @@ QJsonArray Reader4x::readPhysicsConstraints()
     for (int i = 0; i < count; ++i) {
         QJsonObject physics;
         const QString name = m_in.readName(QStringLiteral("physics constraint %1").arg(i));
-        ContextScope constraintScope(m_in, quoted(QStringLiteral("physics constraint"), name));
+        ContextScope constraintScope(m_in, quotedName("physics constraint", name));
         physics.insert(QStringLiteral("name"), name);
         insertUnless(physics, QStringLiteral("order"), m_in.readVarint(), 0);
-        physics.insert(QStringLiteral("bone"), m_bones.names.at(readIndex(m_bones)));
+        physics.insert(QStringLiteral("bone"), readReference(m_bones));
         const int flags = m_in.readByte();
         insertIfTrue(physics, QStringLiteral("skin"), flags & 1);
         const char *offsetKeys[] = {"x", "y", "rotate", "scaleX", "shearX"};
@@ -351,12 +342,12 @@ QJsonObject Reader4x::readEvents()
 {
     ContextScope scope(m_in, QStringLiteral("the events"));
     const int count = m_in.readCount(5);
-    QJsonObject events;
+    ObjectBuilder events;
     for (int i = 0; i < count; ++i) {
         EventSetup setup;
         const QString what = QStringLiteral("event %1").arg(i);
         setup.name = m_layout.namesAsStrings ? m_in.readName(what) : readRequiredStringRef(what);
-        ContextScope eventScope(m_in, quoted(QStringLiteral("event"), setup.name));
+        ContextScope eventScope(m_in, quotedName("event", setup.name));
         setup.intValue = m_in.readZigzag();
         setup.floatValue = readNumber(2);
         setup.string = m_in.readString();
@@ -374,9 +365,9 @@ QJsonObject Reader4x::readEvents()
             insertUnless(event, QStringLiteral("volume"), setup.volume, 1);
             insertUnless(event, QStringLiteral("balance"), setup.balance, 0);
         }
-        events.insert(setup.name, event);
+        events.add(setup.name, event);
         m_events.names.append(setup.name);
         m_eventSetups.append(setup);
     }
-    return events;
+    return events.build();
 }

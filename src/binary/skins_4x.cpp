@@ -5,11 +5,6 @@
 
 namespace {
 
-QString quoted(const char *kind, const QString &name)
-{
-    return QLatin1String(kind) + QLatin1String(" \"") + name + QLatin1Char('"');
-}
-
 QString meshKey(const QString &skin, int slot, const QString &name)
 {
     return skin + QLatin1Char('\n') + QString::number(slot) + QLatin1Char('\n') + name;
@@ -37,15 +32,15 @@ enum AttachmentFlag { HasName = 8, Bit4 = 16, Bit5 = 32, Bit6 = 64, Bit7 = 128 }
 
 QJsonArray Reader4x::readSkins()
 {
-    QVector<QJsonObject> skins;
+    QVector<SkinParts> skins;
     {
         ContextScope scope(m_in, QStringLiteral("the default skin"));
         const int slotCount = m_in.readCount(2);
         if (slotCount > 0) {
             const QString name = QStringLiteral("default");
             m_skins.names.append(name);
-            QJsonObject skin;
-            skin.insert(QStringLiteral("name"), name);
+            SkinParts skin;
+            skin.skin.insert(QStringLiteral("name"), name);
             readAttachmentBlock(skin, slotCount);
             skins.append(skin);
         }
@@ -56,19 +51,30 @@ QJsonArray Reader4x::readSkins()
         skins.append(readNamedSkin(i));
     resolveLinkedMeshes(skins);
     QJsonArray array;
-    for (const QJsonObject &skin : qAsConst(skins))
-        array.append(skin);
+    for (SkinParts &parts : skins) {
+        ObjectBuilder attachments;
+        for (const SlotAttachments &slot : qAsConst(parts.slots)) {
+            ObjectBuilder slotAttachments;
+            for (const auto &attachment : slot.attachments)
+                slotAttachments.add(attachment.first, attachment.second);
+            attachments.add(slot.slot, slotAttachments.build());
+        }
+        if (!attachments.isEmpty())
+            parts.skin.insert(QStringLiteral("attachments"), attachments.build());
+        array.append(parts.skin);
+    }
     return array;
 }
 
-QJsonObject Reader4x::readNamedSkin(int index)
+Reader4x::SkinParts Reader4x::readNamedSkin(int index)
 {
     const QString what = QStringLiteral("skin %1").arg(index);
     const QString name = m_layout.namesAsStrings ? m_in.readName(what)
                                                  : readRequiredStringRef(what);
-    ContextScope scope(m_in, quoted("skin", name));
+    ContextScope scope(m_in, quotedName("skin", name));
     m_skins.names.append(name);
-    QJsonObject skin;
+    SkinParts parts;
+    QJsonObject &skin = parts.skin;
     skin.insert(QStringLiteral("name"), name);
     if (m_layout.skinColors && m_nonessential)
         insertColor(skin, quint32(m_in.readInt32()), "fe9e4fff");
@@ -82,36 +88,38 @@ QJsonObject Reader4x::readNamedSkin(int index)
     insertNames(QStringLiteral("path"), readNames(m_path));
     if (m_layout.physics)
         insertNames(QStringLiteral("physics"), readNames(m_physics));
-    readAttachmentBlock(skin, m_in.readCount(2));
-    return skin;
+    readAttachmentBlock(parts, m_in.readCount(2));
+    return parts;
 }
 
-void Reader4x::readAttachmentBlock(QJsonObject &skin, int slotCount)
+void Reader4x::readAttachmentBlock(SkinParts &skin, int slotCount)
 {
-    QJsonObject attachments;
     for (int i = 0; i < slotCount; ++i) {
         const int slot = readIndex(m_slots);
-        const QString &slotName = m_slots.names.at(slot);
-        ContextScope scope(m_in, QStringLiteral("the attachments of ") + quoted("slot", slotName));
+        SlotAttachments entry;
+        entry.slot = charge(m_slots.names.at(slot));
+        ContextScope scope(m_in, QStringLiteral("the attachments of ") + quotedName("slot", entry.slot));
         // A key and a type at least.
         const int count = m_in.readCount(2);
-        QJsonObject slotAttachments = attachments.value(slotName).toObject();
         for (int k = 0; k < count; ++k) {
             const QString key = readRequiredStringRef(
-                    QStringLiteral("an attachment of ") + quoted("slot", slotName));
-            slotAttachments.insert(key, readAttachment(key, slot));
+                    QStringLiteral("an attachment of ") + quotedName("slot", entry.slot));
+            const int linkedBefore = m_linkedMeshes.size();
+            entry.attachments.append({key, readAttachment(key, slot)});
+            if (m_linkedMeshes.size() > linkedBefore) {
+                m_linkedMeshes.last().slotEntry = skin.slots.size();
+                m_linkedMeshes.last().attachmentEntry = entry.attachments.size() - 1;
+            }
         }
-        if (!slotAttachments.isEmpty())
-            attachments.insert(slotName, slotAttachments);
+        if (!entry.attachments.isEmpty())
+            skin.slots.append(entry);
     }
-    if (!attachments.isEmpty())
-        skin.insert(QStringLiteral("attachments"), attachments);
 }
 
 QJsonObject Reader4x::readAttachment(const QString &key, int slot)
 {
-    const QString description = quoted("attachment", key) + QLatin1String(" of ")
-            + quoted("slot", m_slots.names.at(slot));
+    const QString description = quotedName("attachment", key) + QLatin1String(" of ")
+            + quotedName("slot", m_slots.names.at(slot));
     ContextScope scope(m_in, description);
     int flags = 0;
     int type = 0;
@@ -161,7 +169,7 @@ QJsonObject Reader4x::readAttachment(const QString &key, int slot)
             insertColor(json, quint32(m_in.readInt32()), "f1f100ff");
         break;
     case ClippingType:
-        json.insert(QStringLiteral("end"), m_slots.names.at(readIndex(m_slots)));
+        json.insert(QStringLiteral("end"), readReference(m_slots));
         readVertexAttachment(json, flags);
         // The export writes a clipping colour even when it is the default.
         if (m_nonessential)
@@ -399,7 +407,7 @@ void Reader4x::readPath(QJsonObject &json, int flags)
 // The parent of a linked mesh may be in a skin read after it: each is looked
 // up once all skins are there. 4.2 names the skin by its index, which is
 // only known now.
-void Reader4x::resolveLinkedMeshes(QVector<QJsonObject> &skins)
+void Reader4x::resolveLinkedMeshes(QVector<SkinParts> &skins)
 {
     for (const LinkedMesh &link : qAsConst(m_linkedMeshes)) {
         QString skinName = link.skinName;
@@ -411,15 +419,9 @@ void Reader4x::resolveLinkedMeshes(QVector<QJsonObject> &skins)
                                           .arg(m_skins.names.size()),
                                   link.offset};
             skinName = m_skins.names.at(link.skinIndex);
-            QJsonObject &owner = skins[link.ownerSkin];
-            QJsonObject attachments = owner.value(QStringLiteral("attachments")).toObject();
-            const QString &slotName = m_slots.names.at(link.slot);
-            QJsonObject slot = attachments.value(slotName).toObject();
-            QJsonObject mesh = slot.value(link.key).toObject();
-            mesh.insert(QStringLiteral("skin"), skinName);
-            slot.insert(link.key, mesh);
-            attachments.insert(slotName, slot);
-            owner.insert(QStringLiteral("attachments"), attachments);
+            QJsonObject &mesh = skins[link.ownerSkin].slots[link.slotEntry]
+                                        .attachments[link.attachmentEntry].second;
+            mesh.insert(QStringLiteral("skin"), charge(skinName));
         }
         if (!m_meshes.contains(meshKey(skinName, link.slot, link.parent)))
             throw BinaryError{QStringLiteral("no mesh \"%1\" in skin \"%2\" for the parent of %3")

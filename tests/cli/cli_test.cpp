@@ -79,6 +79,7 @@ private Q_SLOTS:
     void binaryFailures();
     void binaryCutAtEveryByte_data();
     void binaryCutAtEveryByte();
+    void binaryNamesCannotOutgrowTheFile();
 };
 
 namespace {
@@ -443,6 +444,23 @@ void CliTest::binaryCutAtEveryByte()
     const QRegularExpressionMatch match = failure.match(QString::fromUtf8(messages));
     QVERIFY2(match.hasMatch(), messages.constData());
     QVERIFY(match.captured(2).toInt() <= bytes.size());
+}
+
+// A one-byte reference to a long name, repeated, would make the tree a
+// thousand times the file: the reader stops instead.
+void CliTest::binaryNamesCannotOutgrowTheFile()
+{
+    const QString longName = QStringLiteral("\"%1\"").arg(QString(4000, QLatin1Char('n')));
+    const QString keys = QStringLiteral("f0.0 v1 ").repeated(1000);
+    const QByteArray bytes = assembleSkel(
+            "00 00 00 00 00 00 00 00 \"4.2.22\" f0.0 f0.0 f0.0 f0.0 f100.0 00 v1 " + longName
+            + " v1 \"r\" f0.0 f0.0 f0.0 f1.0 f1.0 f0.0 f0.0 f0.0 00 00"
+              " v1 \"s\" v0 ff ff ff ff ff ff ff ff null v0 00 00 00 00 00 00 00"
+              " v1 \"a\" v1 v1 v0 v1 00 v1000 " + keys + " 00 00 00 00 00 00 00 00");
+    QTemporaryDir folder;
+    QByteArray messages;
+    checkFailedRun(folder.path(), bytes, QStringLiteral("hero.skel"), messages);
+    QVERIFY2(messages.contains("\nCouldn't parse input file: names repeated beyond "), messages);
 }
 
 QTEST_GUILESS_MAIN(CliTest)
