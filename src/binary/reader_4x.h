@@ -164,9 +164,9 @@ private:
     NameTable m_skins;
     NameTable m_events;
     QVector<EventSetup> m_eventSetups;
-    // "skin\nslot index\nname" of every mesh and linked mesh, for the
-    // parents of linked meshes.
-    QSet<QString> m_meshes;
+    // Skin index, slot index and key of every mesh and linked mesh, for
+    // the parents of linked meshes.
+    QSet<QPair<QPair<int, int>, QString>> m_meshes;
     QVector<LinkedMesh> m_linkedMeshes;
 };
 

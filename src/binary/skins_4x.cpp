@@ -5,9 +5,9 @@
 
 namespace {
 
-QString meshKey(const QString &skin, int slot, const QString &name)
+QPair<QPair<int, int>, QString> meshKey(int skin, int slot, const QString &name)
 {
-    return skin + QLatin1Char('\n') + QString::number(slot) + QLatin1Char('\n') + name;
+    return {{skin, slot}, name};
 }
 
 void insertColor(QJsonObject &json, quint32 rgba, const char *defaultColor)
@@ -152,11 +152,11 @@ QJsonObject Reader4x::readAttachment(const QString &key, int slot)
         break;
     case MeshType:
         readMesh(json, flags, name);
-        m_meshes.insert(meshKey(m_skins.names.last(), slot, key));
+        m_meshes.insert(meshKey(m_skins.names.size() - 1, slot, key));
         break;
     case LinkedMeshType:
         readLinkedMesh(json, flags, name, slot, key, description);
-        m_meshes.insert(meshKey(m_skins.names.last(), slot, key));
+        m_meshes.insert(meshKey(m_skins.names.size() - 1, slot, key));
         break;
     case PathType:
         readPath(json, flags);
@@ -409,7 +409,11 @@ void Reader4x::readPath(QJsonObject &json, int flags)
 // only known now.
 void Reader4x::resolveLinkedMeshes(QVector<SkinParts> &skins)
 {
+    QHash<QString, int> skinIndex;
+    for (int i = m_skins.names.size() - 1; i >= 0; --i)
+        skinIndex.insert(m_skins.names.at(i), i);
     for (const LinkedMesh &link : qAsConst(m_linkedMeshes)) {
+        int skin = skinIndex.value(link.skinName, -1);
         QString skinName = link.skinName;
         if (m_layout.flagFields) {
             if (link.skinIndex < 0 || link.skinIndex >= m_skins.names.size())
@@ -418,14 +422,16 @@ void Reader4x::resolveLinkedMeshes(QVector<SkinParts> &skins)
                                           .arg(link.description)
                                           .arg(m_skins.names.size()),
                                   link.offset};
-            skinName = m_skins.names.at(link.skinIndex);
+            skin = link.skinIndex;
+            skinName = m_skins.names.at(skin);
             QJsonObject &mesh = skins[link.ownerSkin].slots[link.slotEntry]
                                         .attachments[link.attachmentEntry].second;
             mesh.insert(QStringLiteral("skin"), charge(skinName));
         }
-        if (!m_meshes.contains(meshKey(skinName, link.slot, link.parent)))
-            throw BinaryError{QStringLiteral("no mesh \"%1\" in skin \"%2\" for the parent of %3")
-                                      .arg(link.parent, skinName, link.description),
+        if (!m_meshes.contains(meshKey(skin, link.slot, link.parent)))
+            throw BinaryError{QStringLiteral("no mesh %1 in %2 for the parent of %3")
+                                      .arg(quotedName("", link.parent).mid(1), quotedName("skin", skinName),
+                                           link.description),
                               link.offset};
     }
 }
