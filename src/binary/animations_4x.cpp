@@ -29,19 +29,19 @@ const int cxDecimals = 3;
 
 using Channel = TimelineChannel;
 
-const Channel value2{"value", 2, 0, false, 2};
-const Channel x2{"x", 2, 0, false, 2};
-const Channel y2{"y", 2, 0, false, 2};
-const Channel value3{"value", 3, 1, false, 3};
-const Channel x3{"x", 3, 1, false, 3};
-const Channel y3{"y", 3, 1, false, 3};
-const Channel value4{"value", 4, 0, false, 4};
-const Channel mixRotate{"mixRotate", 4, 1, false, 4};
-const Channel mixX{"mixX", 4, 1, false, 4};
-const Channel mixY{"mixY", 4, 1, true, 4};
-const Channel mixScaleX{"mixScaleX", 4, 1, false, 4};
-const Channel mixScaleY{"mixScaleY", 4, 1, true, 4};
-const Channel mixShearY{"mixShearY", 4, 1, false, 4};
+const Channel value2{QStringLiteral("value"), 2, 0, false, 2};
+const Channel x2{QStringLiteral("x"), 2, 0, false, 2};
+const Channel y2{QStringLiteral("y"), 2, 0, false, 2};
+const Channel value3{QStringLiteral("value"), 3, 1, false, 3};
+const Channel x3{QStringLiteral("x"), 3, 1, false, 3};
+const Channel y3{QStringLiteral("y"), 3, 1, false, 3};
+const Channel value4{QStringLiteral("value"), 4, 0, false, 4};
+const Channel mixRotate{QStringLiteral("mixRotate"), 4, 1, false, 4};
+const Channel mixX{QStringLiteral("mixX"), 4, 1, false, 4};
+const Channel mixY{QStringLiteral("mixY"), 4, 1, true, 4};
+const Channel mixScaleX{QStringLiteral("mixScaleX"), 4, 1, false, 4};
+const Channel mixScaleY{QStringLiteral("mixScaleY"), 4, 1, true, 4};
+const Channel mixShearY{QStringLiteral("mixShearY"), 4, 1, false, 4};
 
 const char *boneTimelineName(int type)
 {
@@ -188,7 +188,7 @@ QJsonArray Reader4x::readChannelKeys(int frameCount, const QVector<TimelineChann
         for (const Channel &channel : channels) {
             const double value = readNumber(channel.decimals);
             const bool previousDefault = channel.defaultIsPrevious && !m_layout.secondMixDefaultsToOne;
-            insertUnless(key, QString::fromLatin1(channel.key), value,
+            insertUnless(key, channel.key, value,
                          previousDefault ? before : channel.defaultValue);
             before = value;
         }

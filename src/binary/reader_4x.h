@@ -12,7 +12,7 @@
 
 // One value of a timeline key and how the JSON export writes it.
 struct TimelineChannel {
-    const char *key;
+    QString key;
     int decimals;
     double defaultValue;
     // mixY and mixScaleY are left out when they equal the mix before them.
