@@ -128,7 +128,8 @@ QJsonArray Reader4x::readBoneNames(const QString &what)
 QJsonArray Reader4x::readIkConstraints()
 {
     ContextScope scope(m_in, QStringLiteral("the IK constraints"));
-    const int count = m_in.readCount(6);
+    // A name, the order, the bone count, the target and the flags at least.
+    const int count = m_in.readCount(5);
     QJsonArray constraints;
     for (int i = 0; i < count; ++i) {
         QJsonObject ik;
