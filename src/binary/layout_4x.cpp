@@ -13,8 +13,9 @@ struct VersionText {
 
 bool parseVersion(const QString &text, VersionText &version)
 {
+    // Only a plain version text is taken as one: a refusal prints it.
     static const QRegularExpression pattern(
-            QStringLiteral("^(\\d{1,4})\\.(\\d{1,4})\\.(\\d{1,4})(.*)$"));
+            QStringLiteral("^(\\d{1,4})\\.(\\d{1,4})\\.(\\d{1,4})(-[0-9A-Za-z.]{1,16})?$"));
     const QRegularExpressionMatch match = pattern.match(text);
     if (!match.hasMatch())
         return false;

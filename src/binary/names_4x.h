@@ -14,10 +14,4 @@ constexpr const char *attachmentType[] = {"region", "boundingbox", "mesh", "link
 constexpr const char *sequenceMode[] = {"hold", "once", "loop", "pingpong",
                                         "onceReverse", "loopReverse", "pingpongReverse"};
 
-template <int N>
-constexpr int count(const char *const (&)[N])
-{
-    return N;
-}
-
 } // namespace names4x
