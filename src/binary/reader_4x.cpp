@@ -45,7 +45,12 @@ QJsonObject ObjectBuilder::build()
 QString quotedName(const char *kind, const QString &name)
 {
     const int longest = 100;
-    const QString shown = name.size() <= longest ? name : name.left(longest) + QStringLiteral("...");
+    QString shown = name.size() <= longest ? name : name.left(longest) + QStringLiteral("...");
+    // The message is one line on a terminal.
+    for (QChar &c : shown) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = QLatin1Char('?');
+    }
     return QLatin1String(kind) + QLatin1String(" \"") + shown + QLatin1Char('"');
 }
 
