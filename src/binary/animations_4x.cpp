@@ -338,6 +338,10 @@ QJsonObject Reader4x::readIkTimelines()
     ContextScope scope(m_in, QStringLiteral("the IK timelines of ") + m_in.context());
     ObjectBuilder constraints;
     const int count = m_in.readCount(3);
+    if (count > 0 && !m_layout.ikTimelinesKnown)
+        m_in.fail(QStringLiteral("IK timelines in the layout of the first 4.2 betas, which is not "
+                                 "known, in ")
+                  + m_in.context());
     const int cyDecimals[2] = {4, 2};
     for (int i = 0; i < count; ++i) {
         const QString name = readReference(m_ik);

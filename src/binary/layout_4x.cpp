@@ -58,6 +58,8 @@ Layout4x layoutOf(const VersionText &version, bool beta)
     layout.inheritKey = inheritSpelling ? QStringLiteral("inherit") : QStringLiteral("transform");
     layout.secondMixDefaultsToOne = version.minor == 0 && beta;
     layout.slotFolders = is42 && beta;
+    const int firstBetaWithKnownIkTimelines = 43;
+    layout.ikTimelinesKnown = !(is42 && beta && version.patch < firstBetaWithKnownIkTimelines);
     return layout;
 }
 

@@ -44,6 +44,10 @@ struct Layout4x {
     // 4.2 betas with nonessential data: a slot "a/b/name" is in folder "a/b"
     // and every reference to it says "name".
     bool slotFolders = false;
+    // The IK timelines of the first 4.2 betas (4.2.32-beta) have a layout of
+    // their own that is not known: such a file stops there rather than be
+    // misread.
+    bool ikTimelinesKnown = true;
 };
 
 enum class Layout4xKind {
