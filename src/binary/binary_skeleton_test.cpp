@@ -61,7 +61,12 @@ void BinarySkeletonTest::startsLikeBinary_data()
     QTest::addColumn<bool>("binary");
     const QString hash = QStringLiteral("00 00 00 00 00 00 00 00 ");
     QTest::newRow("4.x header of a read layout") << hash + QStringLiteral("\"4.1.20\"") << true;
+    QTest::newRow("first 4.0 beta of the final layout") << hash + QStringLiteral("\"4.0.27-beta\"") << true;
+    QTest::newRow("a 4.0 beta before it") << hash + QStringLiteral("\"4.0.26-beta\"") << false;
+    QTest::newRow("4.0 stable restarts its patches") << hash + QStringLiteral("\"4.0.07\"") << true;
+    QTest::newRow("first 4.2 beta of the final layout") << hash + QStringLiteral("\"4.2.32-beta\"") << true;
     QTest::newRow("4.x header of a refused layout") << hash + QStringLiteral("\"4.2.09-beta\"") << false;
+    QTest::newRow("a suffix that names no release") << hash + QStringLiteral("\"4.2.22-dev\"") << false;
     QTest::newRow("4.3 is not read") << hash + QStringLiteral("\"4.3.01\"") << false;
     QTest::newRow("JSON text") << QStringLiteral("7b 22 62 6f 6e 65 73 22 3a") << false;
     QTest::newRow("too short for a hash") << QStringLiteral("01 02 03") << false;

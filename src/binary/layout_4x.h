@@ -41,8 +41,11 @@ struct Layout4x {
     // 4.0 betas leave a second mix (mixY, mixScaleY) out when it is 1, not
     // when it equals the first.
     bool secondMixDefaultsToOne = false;
-    // 4.2 betas with nonessential data: a slot "a/b/name" is in folder "a/b"
-    // and every reference to it says "name".
+    // 4.2 betas: a slot "a/b/name" is in folder "a/b" and every reference
+    // to it says "name". Exports with nonessential data are known to do so;
+    // for the others it is not known, and reading them the same way keeps
+    // them whole through the upgrade, which takes the folder off every
+    // 4.2 beta's slot names.
     bool slotFolders = false;
     // The IK timelines of the first 4.2 betas (4.2.32-beta) have a layout of
     // their own that is not known: such a file stops there rather than be

@@ -91,7 +91,7 @@ QJsonArray Reader4x::readSlots()
     // A name, the bone, two colours, the attachment and the blend mode.
     const int count = m_in.readCount(12);
     QJsonArray slots;
-    const bool folders = m_layout.slotFolders && m_nonessential;
+    const bool folders = m_layout.slotFolders;
     for (int i = 0; i < count; ++i) {
         QJsonObject slot;
         const QString name = m_in.readName(QStringLiteral("slot %1").arg(i));
