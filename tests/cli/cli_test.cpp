@@ -423,7 +423,7 @@ void CliTest::binaryFailures()
 void CliTest::binaryCutAtEveryByte_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    for (const QString name : {"v4.2_minimal", "v4.1_sequences"}) {
+    for (const QString name : {"v4.2_minimal", "v4.1_sequences", "v4.0_beta_mixes"}) {
         const QByteArray whole = assembleSkelFile(
                 binaryTestFile(QStringLiteral("cases/%1.skel.txt").arg(name)));
         for (int size = 0; size < whole.size(); ++size)
