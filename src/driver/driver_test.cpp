@@ -44,7 +44,7 @@ void DriverTest::names_data()
                                                         << "./hero.qml";
     QTest::newRow("last dot of several") << "hero.v2.json" << "hero.v2_images" << "Hero.v2.qml";
     QTest::newRow("binary export") << "hero.skel" << "hero_images" << "Hero.qml";
-    QTest::newRow("Unity binary export: the whole .skel.bytes goes")
+    QTest::newRow("binary export kept as .skel.bytes: the whole extension goes")
             << "art/hero.SKEL.Bytes" << "art/hero_images" << "Art/hero.qml";
     QTest::newRow("only .bytes is cut as any extension") << "hero.bytes" << "hero_images"
                                                           << "Hero.qml";

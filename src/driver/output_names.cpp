@@ -10,9 +10,9 @@ QString cutBeforeLastDot(const QString &path)
 
 QString cutExtension(const QString &path)
 {
-    const QLatin1String unityBinary(".skel.bytes");
-    if (path.endsWith(unityBinary, Qt::CaseInsensitive))
-        return path.left(path.size() - unityBinary.size());
+    const QLatin1String bytesBinary(".skel.bytes");
+    if (path.endsWith(bytesBinary, Qt::CaseInsensitive))
+        return path.left(path.size() - bytesBinary.size());
     return cutBeforeLastDot(path);
 }
 
