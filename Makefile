@@ -50,7 +50,7 @@ bench: deps
 	cmake --build $(BENCH_DIR) -j $(JOBS) --target rigsmith generate_skeleton parse_only run_benchmark
 	$(BENCH_DIR)/bench/run_benchmark --generator $(BENCH_DIR)/bench/generate_skeleton \
 	  --parse-only $(BENCH_DIR)/bench/parse_only --converter $(BENCH_DIR)/src/rigsmith \
-	  --work-dir $(BENCH_DIR)/inputs --sizes 1,10,50 --layout-4.2 50 --runs 5
+	  --work-dir $(BENCH_DIR)/inputs --sizes 1,10,50 --layout-4.2 50 --binary-4.2 on --runs 5
 
 # Builds the libFuzzer target with clang and runs it for FUZZ_SECONDS on a
 # working corpus in $(FUZZ_DIR)/corpus, seeded from fuzz/corpus. Crashing

@@ -20,13 +20,19 @@
 // decisions of the 2.x file of the same BYTES are used, so both files hold
 // one skeleton; the 4.2 spelling comes out about 15 % longer than BYTES.
 //
-// Usage: generate_skeleton OUTPUT BYTES [SEED] [--layout 2.x|4.2]
+// With --layout 4.2-binary the 4.2 skeleton is written as the editor's 4.2
+// binary export (.skel) of that JSON tree instead.
+//
+// Usage: generate_skeleton OUTPUT BYTES [SEED] [--layout 2.x|4.2|4.2-binary]
+
+#include "skel_from_json.h"
 
 #include "animation/rotation_turns.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QString>
 #include <QVector>
@@ -1145,15 +1151,18 @@ private:
 int main(int argc, char *argv[])
 {
     Layout layout = Layout::V2;
+    bool binary = false;
     if (argc >= 5 && QByteArray(argv[argc - 2]) == "--layout") {
         const QByteArray name(argv[argc - 1]);
-        if (name != "2.x" && name != "4.2")
-            argc = 0; // only these two
-        layout = name == "4.2" ? Layout::V4_2 : Layout::V2;
+        if (name != "2.x" && name != "4.2" && name != "4.2-binary")
+            argc = 0; // only these three
+        layout = name == "2.x" ? Layout::V2 : Layout::V4_2;
+        binary = name == "4.2-binary";
         argc -= 2;
     }
     if (argc < 3 || argc > 4) {
-        std::fprintf(stderr, "Usage: generate_skeleton OUTPUT BYTES [SEED] [--layout 2.x|4.2]\n");
+        std::fprintf(stderr, "Usage: generate_skeleton OUTPUT BYTES [SEED] "
+                             "[--layout 2.x|4.2|4.2-binary]\n");
         return 2;
     }
     bool sizeOk = false;
@@ -1180,6 +1189,19 @@ int main(int argc, char *argv[])
     if (!generator.write(&file) || !file.flush()) {
         std::fprintf(stderr, "generate_skeleton: writing %s failed\n", argv[1]);
         return 1;
+    }
+    if (binary) {
+        // The JSON just written, as the binary export of the same tree.
+        file.close();
+        if (!file.open(QIODevice::ReadOnly))
+            return 1;
+        const QByteArray skel = skelFromJson42(QJsonDocument::fromJson(file.readAll()).object());
+        file.close();
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(skel) != skel.size()
+            || !file.flush()) {
+            std::fprintf(stderr, "generate_skeleton: writing %s failed\n", argv[1]);
+            return 1;
+        }
     }
     const Counts &c = generator.counts();
     const double total = double(generator.written());

@@ -41,6 +41,7 @@ struct Options {
     std::string workDir = "/tmp/rigsmith-bench";
     std::vector<double> sizesMb = {1, 10, 50};
     double layout42Mb = 0; // 0: no 4.2 row
+    bool binary42 = false; // the 4.2 skeleton also as a binary export
     int runs = 5;
     unsigned long long seed = 20240617;
     bool strict = false;
@@ -60,6 +61,8 @@ struct Row {
     double parseSpread = 0, convertSpread = 0; // (slowest - fastest) / median
     std::string contents; // the generator's description of the input
     bool layout42 = false;
+    // The same skeleton as a 4.2 binary export, converted in the same runs.
+    double binaryMb = 0, binarySeconds = 0, binaryPeakMb = 0;
 };
 
 const double bytesPerMb = 1e6;
@@ -203,6 +206,16 @@ Row measure(const Options &options, double sizeMb, bool layout42)
     // that both succeed on this input.
     runChecked({options.parseOnly, input}, log);
     runChecked({options.converter, input, output}, log);
+    const bool binary = layout42 && options.binary42;
+    const std::string skel = base + ".skel";
+    if (binary) {
+        runChecked({options.generator, skel, std::to_string(target), std::to_string(options.seed),
+                    "--layout", "4.2-binary"},
+                   log);
+        row.binaryMb = double(fileSize(skel)) / bytesPerMb;
+        runChecked({options.converter, skel, output}, log);
+    }
+    std::vector<double> binaryTimes, binaryPeaks;
     std::vector<double> parseTimes, convertTimes, parsePeaks, convertPeaks;
     for (int i = 0; i < options.runs; ++i) {
         const Run parse = runChecked({options.parseOnly, input}, log);
@@ -211,6 +224,15 @@ Row measure(const Options &options, double sizeMb, bool layout42)
         const Run convert = runChecked({options.converter, input, output}, log);
         convertTimes.push_back(convert.seconds);
         convertPeaks.push_back(convert.peakMb);
+        if (binary) {
+            const Run fromBinary = runChecked({options.converter, skel, output}, log);
+            binaryTimes.push_back(fromBinary.seconds);
+            binaryPeaks.push_back(fromBinary.peakMb);
+        }
+    }
+    if (binary) {
+        row.binarySeconds = median(binaryTimes);
+        row.binaryPeakMb = median(binaryPeaks);
     }
     row.parseSeconds = median(parseTimes);
     row.convertSeconds = median(convertTimes);
@@ -274,6 +296,8 @@ Options parseOptions(int argc, char *argv[])
             options.sizesMb = parseSizes(value);
         else if (flag == "--layout-4.2")
             options.layout42Mb = std::atof(value.c_str());
+        else if (flag == "--binary-4.2")
+            options.binary42 = value == "on";
         else if (flag == "--runs")
             options.runs = std::max(1, std::atoi(value.c_str()));
         else if (flag == "--seed")
@@ -283,7 +307,7 @@ Options parseOptions(int argc, char *argv[])
     }
     if (options.generator.empty() || options.parseOnly.empty() || options.converter.empty()) {
         fail("usage: run_benchmark --generator PATH --parse-only PATH --converter PATH "
-             "[--work-dir DIR] [--sizes 1,10,50] [--layout-4.2 50] [--runs 5] [--seed N] "
+             "[--work-dir DIR] [--sizes 1,10,50] [--layout-4.2 50] [--binary-4.2 on] [--runs 5] [--seed N] "
              "[--strict]");
     }
     return options;
@@ -408,6 +432,21 @@ int main(int argc, char *argv[])
                 worstDeviation * 100, verdict(scalingMet));
     std::printf("  conversion peak memory <= 1.5 x parse-only: %.2f, %s\n", memoryRatio,
                 verdict(memoryMet));
+    bool binaryMet = true;
+    for (const Row &row : rows) {
+        if (row.binaryMb == 0)
+            continue;
+        const double time = row.binarySeconds / row.convertSeconds;
+        const double peak = row.binaryPeakMb / row.convertPeakMb;
+        binaryMet = time <= 0.8 && peak <= 1.0;
+        std::printf("\nThe same skeleton as a 4.2 binary export (%.1f MB): conversion %.3f s, "
+                    "peak %.1f MB\n",
+                    row.binaryMb, row.binarySeconds, row.binaryPeakMb);
+        std::printf("  conversion time <= 0.8 x from its JSON: %.2f, %s\n", time,
+                    verdict(time <= 0.8));
+        std::printf("  conversion peak memory <= 1.0 x from its JSON: %.2f, %s\n", peak,
+                    verdict(peak <= 1.0));
+    }
     bool layout42Met = true;
     if (options.layout42Mb > 0) {
         char what[96];
@@ -415,5 +454,6 @@ int main(int argc, char *argv[])
                       rows.back().inputMb, options.layout42Mb);
         layout42Met = printLimits(rows.back(), what);
     }
-    return options.strict && !(timeMet && scalingMet && memoryMet && layout42Met) ? 1 : 0;
+    return options.strict && !(timeMet && scalingMet && memoryMet && layout42Met && binaryMet) ? 1
+                                                                                           : 0;
 }

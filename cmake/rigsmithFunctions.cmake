@@ -1,9 +1,9 @@
-# rigsmith_add_skeletons(<target> SKELETONS <json>... [OUTPUT_DIRECTORY <dir>]
+# rigsmith_add_skeletons(<target> SKELETONS <file>... [OUTPUT_DIRECTORY <dir>]
 #                        [PACKED] [STRICT] [QRC_PREFIX <prefix>])
 #
-# One QML document per skeleton, named as the command line names it, in <dir>
-# (default: the current binary folder), with the <skeleton>_images folder next
-# to the JSON file copied beside it. <target> builds them all; the documents
+# One QML document per skeleton (a .json, .skel or .skel.bytes file), named as
+# the command line names it, in <dir> (default: the current binary folder),
+# with the <skeleton>_images folder next to the skeleton file copied beside it. <target> builds them all; the documents
 # are listed in <target>_QML_FILES.
 
 function(_rigsmith_xml_escaped text out)
@@ -15,7 +15,7 @@ endfunction()
 function(rigsmith_add_skeletons target)
   cmake_parse_arguments(PARSE_ARGV 1 arg "PACKED;STRICT" "OUTPUT_DIRECTORY;QRC_PREFIX" "SKELETONS")
   if(arg_UNPARSED_ARGUMENTS OR NOT arg_SKELETONS)
-    message(FATAL_ERROR "rigsmith_add_skeletons(${target} SKELETONS <json>... [OUTPUT_DIRECTORY <dir>] "
+    message(FATAL_ERROR "rigsmith_add_skeletons(${target} SKELETONS <file>... [OUTPUT_DIRECTORY <dir>] "
                         "[PACKED] [STRICT] [QRC_PREFIX <prefix>]): unexpected ${arg_UNPARSED_ARGUMENTS}")
   endif()
   set(dir "${CMAKE_CURRENT_BINARY_DIR}")
@@ -38,7 +38,12 @@ function(rigsmith_add_skeletons target)
     get_filename_component(json "${json}" ABSOLUTE)
     get_filename_component(folder "${json}" DIRECTORY)
     get_filename_component(file "${json}" NAME)
-    get_filename_component(skeleton "${json}" NAME_WLE)
+    # The whole ".skel.bytes" goes, as on the command line.
+    if(file MATCHES "^(.*)\\.[sS][kK][eE][lL]\\.[bB][yY][tT][eE][sS]$")
+      set(skeleton "${CMAKE_MATCH_1}")
+    else()
+      get_filename_component(skeleton "${json}" NAME_WLE)
+    endif()
     string(SUBSTRING "${skeleton}" 0 1 first)
     string(SUBSTRING "${skeleton}" 1 -1 rest)
     string(TOUPPER "${first}" first)

@@ -1,12 +1,16 @@
 // One fuzz input is one skeleton file: parsed as the driver parses it and
-// converted in both image modes. Any crash, sanitizer report, hang or a
-// document that does not close is a finding.
+// converted in both image modes. Input that is no JSON object goes through
+// the binary reader, header or not, so that its every check is reached.
+// Any crash, sanitizer report, hang or a document that does not close is a
+// finding.
 
+#include "binary/binary_skeleton.h"
 #include "driver/skeleton_document.h"
 
 #include <QByteArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QJsonParseError>
 #include <QString>
 #include <QtGlobal>
 
@@ -58,9 +62,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
                                                      int(size));
-    // A parse error leaves an empty document, which is converted like any
-    // other: the driver does the same.
-    const QJsonObject root = QJsonDocument::fromJson(bytes).object();
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    QJsonObject root = document.object();
+    if (error.error != QJsonParseError::NoError) {
+        // A malformed binary stops here, as the driver stops; a refused
+        // version too.
+        try {
+            root = readBinarySkeleton(bytes).root;
+        } catch (const BinaryError &) {
+            return 0;
+        } catch (const UnreadableBinaryVersion &) {
+            return 0;
+        }
+    }
     // A folder with characters that need escaping in a QML string.
     const QString folder = QStringLiteral("img \"dir\"\\sub");
     checkDocument(convertSkeleton(root, false, folder), false);

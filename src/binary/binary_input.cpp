@@ -91,6 +91,11 @@ void BinaryInput::fail(const QString &what) const
     throw BinaryError{what, m_valueStart};
 }
 
+void BinaryInput::failAtOffset(const QString &what) const
+{
+    throw BinaryError{what, m_offset};
+}
+
 void BinaryInput::failTruncated() const
 {
     const QString inside = innermost();

@@ -59,6 +59,8 @@ public:
     // Throws BinaryError with these words at the offset of the value being
     // read.
     [[noreturn]] void fail(const QString &what) const;
+    // The same at the offset of the next byte to read (bytes left over).
+    [[noreturn]] void failAtOffset(const QString &what) const;
     // "the file ends inside <innermost context>".
     [[noreturn]] void failTruncated() const;
 

@@ -94,12 +94,12 @@ int convert(const Job &job, QTextStream &messages, QTextStream &errors)
         say(messages, QStringLiteral("Couldn't open output file.\n"));
         return 1;
     }
-    QJsonDocument document;
-    if (!loadSkeletonJson(job.inputPath, document, messages))
+    LoadedSkeleton skeleton;
+    if (!loadSkeleton(job.inputPath, skeleton, messages))
         return 1;
     Diagnostics diagnostics;
-    const bool written = writeSkeletonDocument(document.object(), job.packed, job.imageFolder,
-                                               &output, diagnostics);
+    const bool written = writeSkeletonDocument(skeleton.root, job.packed, job.imageFolder,
+                                               &output, diagnostics, skeleton.binaryVersion);
     printDiagnostics(diagnostics, job.inputPath, errors);
     if (job.strict && diagnostics.warningCount() > 0) {
         // Nothing is committed: an existing output stays as it was.
@@ -122,6 +122,10 @@ int runConverter(QStringList arguments, QTextStream &messages, QTextStream &erro
 {
     if (arguments.size() == 1 && isHelpOption(arguments.first())) {
         say(messages, usageText + helpText);
+        return 0;
+    }
+    if (arguments.size() == 1 && arguments.first() == QLatin1String("--version")) {
+        say(messages, versionText);
         return 0;
     }
     Job job;

@@ -43,6 +43,11 @@ void DriverTest::names_data()
     QTest::newRow("leading dot: nothing to upper-case") << "./hero.json" << "./hero_images"
                                                         << "./hero.qml";
     QTest::newRow("last dot of several") << "hero.v2.json" << "hero.v2_images" << "Hero.v2.qml";
+    QTest::newRow("binary export") << "hero.skel" << "hero_images" << "Hero.qml";
+    QTest::newRow("binary export kept as .skel.bytes: the whole extension goes")
+            << "art/hero.SKEL.Bytes" << "art/hero_images" << "Art/hero.qml";
+    QTest::newRow("only .bytes is cut as any extension") << "hero.bytes" << "hero_images"
+                                                          << "Hero.qml";
     QTest::newRow("non-ASCII first letter") << QString::fromUtf8("élan.json") << "élan_images"
                                             << QString::fromUtf8("Élan.qml");
 }

@@ -10,3 +10,5 @@ void say(QTextStream &messages, const QString &text);
 extern const QString usageText;
 // The lines after the usage line that -h and --help add.
 extern const QString helpText;
+// "rigsmith <version>" for --version.
+extern const QString versionText;

@@ -8,14 +8,22 @@ QString cutBeforeLastDot(const QString &path)
     return dot < 0 ? path : path.left(dot);
 }
 
+QString cutExtension(const QString &path)
+{
+    const QLatin1String bytesBinary(".skel.bytes");
+    if (path.endsWith(bytesBinary, Qt::CaseInsensitive))
+        return path.left(path.size() - bytesBinary.size());
+    return cutBeforeLastDot(path);
+}
+
 QString imageFolderFor(const QString &inputPath)
 {
-    return cutBeforeLastDot(inputPath) + QLatin1String("_images");
+    return cutExtension(inputPath) + QLatin1String("_images");
 }
 
 QString qmlNameFor(const QString &inputPath)
 {
-    QString name = cutBeforeLastDot(inputPath) + QLatin1String(".qml");
+    QString name = cutExtension(inputPath) + QLatin1String(".qml");
     name[0] = name.at(0).toUpper();
     return name;
 }

@@ -43,13 +43,16 @@ void appendAnimationBlock(QString &out, const QJsonObject &animation, const QStr
 } // namespace
 
 bool writeSkeletonDocument(const QJsonObject &input, bool packed, const QString &imageFolder,
-                           QIODevice *device, Diagnostics &diagnostics)
+                           QIODevice *device, Diagnostics &diagnostics,
+                           const QString &binaryVersion)
 {
     const bool upgrading = needsUpgrade(input);
     CarryOverReport lost;
     UpgradedSetup upgraded;
     if (upgrading) {
-        diagnostics.note(versionNote(input));
+        diagnostics.note(binaryVersion.isNull()
+                                 ? versionNote(input)
+                                 : QStringLiteral("read as a Spine %1 binary file").arg(binaryVersion));
         upgraded = upgradeSetup(input, lost, diagnostics);
         upgraded.context.setupColors =
                 setupColors(upgraded.skeleton.value(QLatin1String("slots")).toArray());

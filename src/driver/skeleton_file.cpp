@@ -2,7 +2,10 @@
 
 #include "messages.h"
 
+#include "binary/binary_skeleton.h"
+
 #include <QFile>
+#include <QJsonDocument>
 #include <QJsonParseError>
 
 TextPosition textPositionAt(const QByteArray &utf8, int offset)
@@ -22,39 +25,77 @@ TextPosition textPositionAt(const QByteArray &utf8, int offset)
     return position;
 }
 
-bool loadSkeletonJson(const QString &path, QJsonDocument &document, QTextStream &messages)
+bool isBinarySkeletonName(const QString &path)
 {
+    return path.endsWith(QLatin1String(".skel"), Qt::CaseInsensitive)
+            || path.endsWith(QLatin1String(".skel.bytes"), Qt::CaseInsensitive);
+}
+
+namespace {
+
+void sayParseFailure(QTextStream &messages, const QString &reason)
+{
+    say(messages, QLatin1String("Couldn't parse input file: ") + reason + QLatin1String(".\n"));
+}
+
+bool loadBinary(const QByteArray &bytes, LoadedSkeleton &skeleton, QTextStream &messages)
+{
+    try {
+        BinarySkeleton binary = readBinarySkeleton(bytes);
+        skeleton.root = binary.root;
+        skeleton.binaryVersion = binary.version;
+        return true;
+    } catch (const BinaryError &error) {
+        sayParseFailure(messages, QStringLiteral("%1 at byte %2").arg(error.what).arg(error.offset));
+    } catch (const UnreadableBinaryVersion &refused) {
+        sayParseFailure(messages, QStringLiteral("a Spine %1 binary file, which rigsmith does not "
+                                                 "read (it reads binary files of Spine 3.3 to 4.2)")
+                                          .arg(refused.version));
+    }
+    return false;
+}
+
+bool loadJson(const QByteArray &bytes, LoadedSkeleton &skeleton, QTextStream &messages)
+{
+    QJsonParseError error;
+    const QJsonDocument parsed = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError) {
+        if (startsLikeBinarySkeleton(bytes))
+            return loadBinary(bytes, skeleton, messages);
+        const TextPosition at = textPositionAt(bytes, error.offset);
+        sayParseFailure(messages, QStringLiteral("%1 at line %2, column %3")
+                                          .arg(error.errorString())
+                                          .arg(at.line)
+                                          .arg(at.column));
+        return false;
+    }
+    if (!parsed.isObject()) {
+        sayParseFailure(messages, QStringLiteral("the top level is not a JSON object"));
+        return false;
+    }
+    skeleton.root = parsed.object();
+    return true;
+}
+
+} // namespace
+
+bool loadSkeleton(const QString &path, LoadedSkeleton &skeleton, QTextStream &messages)
+{
+    // Scripts match this line, so a binary export is announced the same way.
     say(messages, QLatin1String("Reading Spine JSON file from: ") + path + QLatin1Char('\n'));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         say(messages, QStringLiteral("Couldn't open input file.\n"));
         return false;
     }
-    QByteArray bytes = file.readAll();
+    const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         say(messages, QStringLiteral("Couldn't read input file: ") + file.errorString()
                     + QLatin1String(".\n"));
         return false;
     }
     file.close();
-
-    QJsonParseError error;
-    QJsonDocument parsed = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError) {
-        const TextPosition at = textPositionAt(bytes, error.offset);
-        say(messages, QStringLiteral("Couldn't parse input file: %1 at line %2, column %3.\n")
-                    .arg(error.errorString())
-                    .arg(at.line)
-                    .arg(at.column));
-        return false;
-    }
-    if (!parsed.isObject()) {
-        say(messages, QStringLiteral(
-                "Couldn't parse input file: the top level is not a JSON object.\n"));
-        return false;
-    }
-    // The parsed document holds everything; the raw bytes are not needed.
-    bytes = QByteArray();
-    document = parsed;
-    return true;
+    if (isBinarySkeletonName(path))
+        return loadBinary(bytes, skeleton, messages);
+    return loadJson(bytes, skeleton, messages);
 }

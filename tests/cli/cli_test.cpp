@@ -1,7 +1,10 @@
 // Runs the built binary in a temporary folder: its messages, exit status, the
 // files it writes and the files it must leave alone.
+#include "skel_text.h"
+
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -12,7 +15,8 @@ const QByteArray previousOutput = "previous output, must survive\n";
 const QByteArray usage = "Usage: rigsmith input.json [Output.qml] [packed]\n";
 const QByteArray help = usage
         + "       rigsmith auto name.json [folder] [packed]\n"
-          "       rigsmith --strict ...   any warning fails the run and leaves the output as it was\n";
+          "       rigsmith --strict ...   any warning fails the run and leaves the output as it was\n"
+          "       rigsmith --version\n";
 
 struct Run {
     int status;
@@ -67,7 +71,50 @@ private Q_SLOTS:
     void failuresLeaveFilesAlone();
     void outputIsUtf8WhateverTheLocale();
     void newerFileIsNotedNotWarned();
+    void binaryConvertsAsItsJsonTwin_data();
+    void binaryConvertsAsItsJsonTwin();
+    void binaryNames_data();
+    void binaryNames();
+    void binaryFailures_data();
+    void binaryFailures();
+    void binaryCutAtEveryByte_data();
+    void binaryCutAtEveryByte();
+    void binaryNamesCannotOutgrowTheFile();
 };
+
+namespace {
+
+QString binaryTestFile(const QString &name)
+{
+    return QStringLiteral(BINARY_TESTS "/") + name;
+}
+
+QStringList skelTextFiles(const QString &folder)
+{
+    return QDir(binaryTestFile(folder)).entryList({QStringLiteral("*.skel.txt")}, QDir::Files,
+                                                 QDir::Name);
+}
+
+QString caseName(const QString &file)
+{
+    return file.chopped(int(qstrlen(".skel.txt")));
+}
+
+// The run of a binary that must fail: its messages, and every file as it was.
+void checkFailedRun(const QString &folder, const QByteArray &bytes, const QString &inputName,
+                    QByteArray &messages)
+{
+    const QString output = folder + QStringLiteral("/Hero.qml");
+    writeFile(output, previousOutput);
+    writeFile(folder + QLatin1Char('/') + inputName, bytes);
+    const Run run = runIn(folder, {inputName});
+    messages = run.messages;
+    QCOMPARE(run.status, 1);
+    QCOMPARE(readFile(output), previousOutput);
+    QCOMPARE(filesIn(folder), QStringList({"Hero.qml", inputName}));
+}
+
+} // namespace
 
 void CliTest::usageLine_data()
 {
@@ -79,6 +126,10 @@ void CliTest::usageLine_data()
                                          << usage << 1;
     QTest::newRow("-h asks for it") << QStringList({"-h"}) << help << 0;
     QTest::newRow("--help asks for it") << QStringList({"--help"}) << help << 0;
+    QTest::newRow("--version names the build")
+            << QStringList({"--version"}) << QByteArray("rigsmith " RIGSMITH_VERSION "\n") << 0;
+    QTest::newRow("--version with an input is an unknown option")
+            << QStringList({"--version", "a.json"}) << usage << 1;
     QTest::newRow("an unknown option") << QStringList({"--fast", "a.json"}) << usage << 1;
     QTest::newRow("--strict alone leaves no input") << QStringList({"--strict"}) << usage << 1;
     QTest::newRow("packed alone leaves no input")
@@ -263,6 +314,153 @@ void CliTest::newerFileIsNotedNotWarned()
                                     "in.json: note: not carried over: bone shear (1), "
                                     "event timelines (1)\n"));
     QVERIFY(readFile(folder.filePath(QStringLiteral("out.qml"))).contains("\tid: rootBone\n"));
+}
+
+// Every case's binary file gives the document of the JSON tree it reads as;
+// only the version note says that the input was binary.
+void CliTest::binaryConvertsAsItsJsonTwin_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const QString &file : skelTextFiles(QStringLiteral("cases")))
+        QTest::newRow(qPrintable(caseName(file))) << caseName(file);
+}
+
+void CliTest::binaryConvertsAsItsJsonTwin()
+{
+    QFETCH(QString, name);
+    const QString base = binaryTestFile(QStringLiteral("cases/") + name);
+    QTemporaryDir folder;
+    writeFile(folder.filePath(QStringLiteral("hero.skel")), assembleSkelFile(base + ".skel.txt"));
+    writeFile(folder.filePath(QStringLiteral("hero.json")), readFile(base + ".json"));
+    const Run binary = runIn(folder.path(), {"hero.skel", "A.qml"});
+    const Run json = runIn(folder.path(), {"hero.json", "B.qml"});
+    QCOMPARE(binary.status, 0);
+    QCOMPARE(json.status, 0);
+    QCOMPARE(binary.messages, QByteArray(json.messages).replace("hero.json", "hero.skel")
+                                      .replace("B.qml", "A.qml"));
+    const QString expectedErrors = QString::fromUtf8(json.errors)
+            .replace(QLatin1String("hero.json:"), QLatin1String("hero.skel:"))
+            .replace(QRegularExpression(QStringLiteral("(read as a Spine \\S+) file")),
+                     QStringLiteral("\\1 binary file"));
+    QCOMPARE(QString::fromUtf8(binary.errors), expectedErrors);
+    QCOMPARE(readFile(folder.filePath(QStringLiteral("A.qml"))),
+             readFile(folder.filePath(QStringLiteral("B.qml"))));
+}
+
+void CliTest::binaryNames_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QByteArray>("messages");
+    const QByteArray done = "The deed is done.\n";
+    QTest::newRow(".skel") << QStringList({"hero.skel"}) << "hero.skel" << "Hero.qml"
+                           << "Saving QML file to: Hero.qml\nReading Spine JSON file from: hero.skel\n"
+                                      + done;
+    QTest::newRow(".SKEL.BYTES: the whole extension goes")
+            << QStringList({"hero.SKEL.BYTES"}) << "hero.SKEL.BYTES" << "Hero.qml"
+            << "Saving QML file to: Hero.qml\nReading Spine JSON file from: hero.SKEL.BYTES\n" + done;
+    QTest::newRow("auto .skel.bytes") << QStringList({"auto", "hero.skel.bytes"})
+                                      << "hero.skel.bytes" << "Hero.qml"
+                                      << "Reading Spine JSON file from: hero.skel.bytes\n" + done;
+    QTest::newRow("binary named .json: read as binary when it is no JSON")
+            << QStringList({"hero.json"}) << "hero.json" << "Hero.qml"
+            << "Saving QML file to: Hero.qml\nReading Spine JSON file from: hero.json\n" + done;
+    QTest::newRow("--strict: notes are no warnings") << QStringList({"--strict", "hero.skel"})
+            << "hero.skel" << "Hero.qml"
+            << "Saving QML file to: Hero.qml\nReading Spine JSON file from: hero.skel\n" + done;
+}
+
+void CliTest::binaryNames()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, input);
+    QFETCH(QString, output);
+    QFETCH(QByteArray, messages);
+    QTemporaryDir folder;
+    writeFile(folder.filePath(input),
+              assembleSkelFile(binaryTestFile(QStringLiteral("cases/v4.2_minimal.skel.txt"))));
+    const Run run = runIn(folder.path(), arguments);
+    QCOMPARE(run.messages, messages);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.errors, (input + ": note: read as a Spine 4.2.22 binary file\n").toUtf8());
+    QVERIFY(readFile(folder.filePath(output)).contains("\timageFolder: \"hero_images\"\n"));
+}
+
+// Each file names the message it must give in its first line.
+void CliTest::binaryFailures_data()
+{
+    QTest::addColumn<QString>("inputName");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QByteArray>("message");
+    for (const QString &file : skelTextFiles(QStringLiteral("failures"))) {
+        const QByteArray text = readFile(binaryTestFile(QStringLiteral("failures/") + file));
+        const QByteArray firstLine = text.left(text.indexOf('\n') + 1);
+        QVERIFY(firstLine.startsWith("# message: "));
+        QTest::newRow(qPrintable(caseName(file)))
+                << "hero.skel" << assembleSkel(QString::fromUtf8(text)) << firstLine.mid(11);
+    }
+    // A refused version is only named for a binary name: a file named JSON
+    // that holds one gets the JSON error.
+    const QByteArray refused = assembleSkel(QStringLiteral("00 00 00 00 00 00 00 00 \"4.3.01\""));
+    QTest::newRow("refused version named .json")
+            << "hero.json" << refused
+            << QByteArray("Couldn't parse input file: illegal value at line 1, column 2.\n");
+}
+
+void CliTest::binaryFailures()
+{
+    QFETCH(QString, inputName);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, message);
+    QTemporaryDir folder;
+    QByteArray messages;
+    checkFailedRun(folder.path(), bytes, inputName, messages);
+    QCOMPARE(messages, "Saving QML file to: Hero.qml\nReading Spine JSON file from: "
+                               + inputName.toUtf8() + "\n" + message);
+}
+
+void CliTest::binaryCutAtEveryByte_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    for (const QString name : {"v4.2_minimal", "v4.1_sequences", "v4.0_beta_mixes"}) {
+        const QByteArray whole = assembleSkelFile(
+                binaryTestFile(QStringLiteral("cases/%1.skel.txt").arg(name)));
+        for (int size = 0; size < whole.size(); ++size)
+            QTest::newRow(qPrintable(QStringLiteral("%1 cut to %2 bytes").arg(name).arg(size)))
+                    << whole.left(size);
+    }
+}
+
+void CliTest::binaryCutAtEveryByte()
+{
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir folder;
+    QByteArray messages;
+    checkFailedRun(folder.path(), bytes, QStringLiteral("hero.skel"), messages);
+    static const QRegularExpression failure(QStringLiteral(
+            "\\nCouldn't parse input file: (the file ends inside .+|no Spine version in the header|"
+            "a count of \\d+ in .+, more than the \\d+ bytes left could hold) at byte (\\d+)\\.\\n$"));
+    const QRegularExpressionMatch match = failure.match(QString::fromUtf8(messages));
+    QVERIFY2(match.hasMatch(), messages.constData());
+    QVERIFY(match.captured(2).toInt() <= bytes.size());
+}
+
+// A one-byte reference to a long name, repeated, would make the tree a
+// thousand times the file: the reader stops instead.
+void CliTest::binaryNamesCannotOutgrowTheFile()
+{
+    const QString longName = QStringLiteral("\"%1\"").arg(QString(4000, QLatin1Char('n')));
+    const QString keys = QStringLiteral("f0.0 v1 ").repeated(1000);
+    const QByteArray bytes = assembleSkel(
+            "00 00 00 00 00 00 00 00 \"4.2.22\" f0.0 f0.0 f0.0 f0.0 f100.0 00 v1 " + longName
+            + " v1 \"r\" f0.0 f0.0 f0.0 f1.0 f1.0 f0.0 f0.0 f0.0 00 00"
+              " v1 \"s\" v0 ff ff ff ff ff ff ff ff null v0 00 00 00 00 00 00 00"
+              " v1 \"a\" v1 v1 v0 v1 00 v1000 " + keys + " 00 00 00 00 00 00 00 00");
+    QTemporaryDir folder;
+    QByteArray messages;
+    checkFailedRun(folder.path(), bytes, QStringLiteral("hero.skel"), messages);
+    QVERIFY2(messages.contains("\nCouldn't parse input file: names repeated beyond "), messages);
 }
 
 QTEST_GUILESS_MAIN(CliTest)

@@ -26,7 +26,8 @@ for f in Hero.qml Goblin.qml hero_images/head.png hero_images/parts/arm.png; do
   grep -qx "    <file>$f</file>" "$q/game_art.qrc" || fail "$f not in game_art.qrc"
 done
 grep -q 'imageFolder: "hero_images"' "$q/Hero.qml" || fail "image folder of Hero.qml is not hero_images"
-[ "$(cat "$work/out/qml_files.txt")" = "$q/Hero.qml;$q/Goblin.qml" ] || fail "game_art_QML_FILES"
+[ "$(cat "$work/out/qml_files.txt")" = "$q/Hero.qml;$q/Goblin.qml;$q/Imp.qml" ] || fail "game_art_QML_FILES"
+grep -q 'imageFolder: "imp_images"' "$q/Imp.qml" || fail "a .skel.bytes file is not named as the command line names it"
 
 sleep 1 && touch "$work/stamp"
 touch "$work/src/art/hero.json"
