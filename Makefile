@@ -10,7 +10,7 @@ PREFIX ?= /usr/local
 # the benchmark and the fuzz target.
 BUILD_PACKAGES = cmake g++ make qtbase5-dev
 TEST_PACKAGES = qtdeclarative5-dev qml-module-qtquick2
-BENCH_PACKAGES = libbenchmark-dev
+BENCH_PACKAGES = libbenchmark-dev valgrind
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 
 EXAMPLE = examples/hero.json
