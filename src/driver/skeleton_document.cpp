@@ -52,6 +52,35 @@ struct AnimationsInput {
     const PartDone &partDone;
 };
 
+void appendUpgradedSlots(QString &out, const QJsonObject &slots, const AnimationUpgrade &upgrade,
+                         const AnimationsInput &input, Diagnostics &checkWarnings)
+{
+    for (auto slot = slots.begin(); slot != slots.end(); ++slot) {
+        const UpgradedSlot piece = upgradeSlot(slot.key(), slot.value(), upgrade);
+        input.check.checkAnimatedSlot(upgrade.name, slot.key(), piece.timelines,
+                                      piece.hasColor ? &piece.colorKeys : nullptr, checkWarnings);
+        SlotSequences sequences;
+        sequences.attachmentKeys = piece.timelines.value(QLatin1String("attachment")).toArray();
+        sequences.readColorKeys = &piece.colorKeys;
+        sequences.startColor = startColorOf(upgrade.context.setupColors, slot.key());
+        appendSlotSequences(out, slot.key(), sequences, input.ids, input.partDone);
+        reportPartDone(input.partDone, out);
+    }
+}
+
+void appendUpgradedBones(QString &out, const QJsonObject &bones, const AnimationUpgrade &upgrade,
+                         const AnimationsInput &input, Diagnostics &checkWarnings)
+{
+    for (auto bone = bones.begin(); bone != bones.end(); ++bone) {
+        const UpgradedBone piece = upgradeBone(bone.key(), bone.value(), upgrade);
+        input.check.checkAnimatedBone(upgrade.name, bone.key(), piece.timelines, piece.split,
+                                      checkWarnings);
+        appendBoneSequences(out, input.ids.bone(bone.key()), piece.timelines, &piece.split,
+                            input.partDone);
+        reportPartDone(input.partDone, out);
+    }
+}
+
 // An animation of a newer file, upgraded, checked and written a slot and a
 // bone at a time. The check's warnings are raised after the upgrade's, as
 // when an animation was upgraded whole before it was checked.
@@ -64,27 +93,12 @@ void appendUpgradedAnimation(QString &out, const QString &name, const QJsonObjec
     countIgnoredTimelines(animation, lost);
     input.check.checkAnimationStart(name, checkWarnings);
     appendAnimationStart(out, name, input.ids);
-    const QJsonObject slots = animation.value(QLatin1String("slots")).toObject();
-    for (auto slot = slots.begin(); slot != slots.end(); ++slot) {
-        const UpgradedSlot piece = upgradeSlot(slot.key(), slot.value(), upgrade);
-        input.check.checkAnimatedSlot(name, slot.key(), piece.timelines,
-                                      piece.hasColor ? &piece.colorKeys : nullptr, checkWarnings);
-        SlotSequences sequences;
-        sequences.attachmentKeys = piece.timelines.value(QLatin1String("attachment")).toArray();
-        sequences.readColorKeys = &piece.colorKeys;
-        sequences.startColor = startColorOf(context.setupColors, slot.key());
-        appendSlotSequences(out, slot.key(), sequences, input.ids, input.partDone);
-        reportPartDone(input.partDone, out);
-    }
-    const QJsonObject bones = animation.value(QLatin1String("bones")).toObject();
-    for (auto bone = bones.begin(); bone != bones.end(); ++bone) {
-        const UpgradedBone piece = upgradeBone(bone.key(), bone.value(), upgrade);
-        input.check.checkAnimatedBone(name, bone.key(), piece.timelines, piece.split,
-                                      checkWarnings);
-        appendBoneSequences(out, input.ids.bone(bone.key()), piece.timelines, &piece.split,
-                            input.partDone);
-        reportPartDone(input.partDone, out);
-    }
+    appendUpgradedSlots(out, animation.value(QLatin1String("slots")).toObject(), upgrade, input,
+                        checkWarnings);
+    appendUpgradedBones(out, animation.value(QLatin1String("bones")).toObject(), upgrade, input,
+                        checkWarnings);
+    // Deform keys stay JSON: their vertex lists are shared with the parsed
+    // file, not copied.
     const QJsonValue ffd = upgradeDeformTimelines(animation, upgrade);
     input.check.checkDeform(name, ffd.toObject(), checkWarnings);
     if (!ffd.isUndefined())
@@ -138,8 +152,8 @@ bool writeSkeletonDocument(const QJsonObject &input, bool packed, const QString 
     handToWriter(text);
     document.appendBody(aliasLines(ids.imageAliases));
 
-    // A newer file's animations are upgraded one at a time, as they are
-    // written, so that no upgraded copy of all of them is ever held.
+    // A newer file's animations are upgraded a slot and a bone at a time, as
+    // they are written, so that no upgraded copy of an animation is held.
     const QJsonObject animations = root.value(QLatin1String("animations")).toObject();
     const AnimationsInput shared{root, ids, check, handToWriter};
     for (auto it = animations.begin(); it != animations.end(); ++it) {
