@@ -15,12 +15,22 @@ SpineSkeleton {
 		id: armBone
 		parentBone: rootBone
 	}
+	property alias alegBone : legBone
+	BoneTransform {
+		id: legBone
+		parentBone: rootBone
+	}
 	Slot {
 		id: bodySlot
 		parent: root
 		bone: rootBone
 		setupAttachment: boxAttachment
 		setupColor: "#80ff0000"
+	}
+	Slot {
+		id: hatSlot
+		parent: root
+		bone: armBone
 	}
 	Item {
 		id: attachments
@@ -59,8 +69,8 @@ SpineSkeleton {
 	ColorAnimation { target: bodySlot; property: "color"; from: "#8000ff00"; to: "#800000ff"; duration: 500; easing.bezierCurve: [ 0.4, 1, 0.8, 1, 1,1 ] }
 	}
 		SequentialAnimation {
-	PropertyAction { target: ghostSlot; property: "color"; value: "#ffffffff" }
-	PropertyAction { target: ghostSlot; property: "color"; value: "#00ffffff" }
+	PropertyAction { target: hatSlot; property: "color"; value: "#ffffffff" }
+	PropertyAction { target: hatSlot; property: "color"; value: "#00ffffff" }
 	}
 		SequentialAnimation {
 		}
@@ -75,8 +85,8 @@ SpineSkeleton {
 	PropertyAnimation { target: armBone; property: "dy"; from: 0; to: 5; duration: 0 }
 		}
 		SequentialAnimation {
-	PropertyAction { target: nobodyBone; property: "dyScale"; value: 2 }
-	PropertyAnimation { target: nobodyBone; property: "dyScale"; from: 2; to: 1; duration: 200 }
+	PropertyAction { target: legBone; property: "dyScale"; value: 2 }
+	PropertyAnimation { target: legBone; property: "dyScale"; from: 2; to: 1; duration: 200 }
 		}
 	}
 	}
