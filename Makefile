@@ -10,7 +10,7 @@ PREFIX ?= /usr/local
 # the benchmark and the fuzz target.
 BUILD_PACKAGES = cmake g++ make qtbase5-dev
 TEST_PACKAGES = qtdeclarative5-dev qml-module-qtquick2
-BENCH_PACKAGES = libbenchmark-dev
+BENCH_PACKAGES = libbenchmark-dev valgrind
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 
 EXAMPLE = examples/hero.json
@@ -41,8 +41,10 @@ sanitize: deps test-deps
 	cd $(SANITIZE_DIR) && ctest --output-on-failure -j $(JOBS)
 
 # Times the converter against parsing alone on generated 1, 10 and 50 MB
-# skeletons, and the 50 MB one in the 4.2 layout, and prints one table; the
-# inputs stay in build-bench/inputs.
+# skeletons, the 50 MB one in the 4.2 layout (plain, with a curve per channel,
+# and with all keys in one animation), and prints one table; then counts the
+# instructions of each stage at 10 MB under callgrind. The inputs stay in
+# build-bench/inputs.
 BENCH_DIR = build-bench
 bench: deps
 	$(call install_missing,$(BENCH_PACKAGES))
@@ -50,7 +52,8 @@ bench: deps
 	cmake --build $(BENCH_DIR) -j $(JOBS) --target rigsmith generate_skeleton parse_only run_benchmark
 	$(BENCH_DIR)/bench/run_benchmark --generator $(BENCH_DIR)/bench/generate_skeleton \
 	  --parse-only $(BENCH_DIR)/bench/parse_only --converter $(BENCH_DIR)/src/rigsmith \
-	  --work-dir $(BENCH_DIR)/inputs --sizes 1,10,50 --layout-4.2 50 --binary-4.2 on --runs 5
+	  --work-dir $(BENCH_DIR)/inputs --sizes 1,10,50 --layout-4.2 50 --channel-curves 50 \
+	  --one-animation 50 --binary-4.2 on --stages 10 --runs 5
 
 # Builds the libFuzzer target with clang and runs it for FUZZ_SECONDS on a
 # working corpus in $(FUZZ_DIR)/corpus, seeded from fuzz/corpus. Crashing

@@ -23,7 +23,15 @@
 // With --layout 4.2-binary the 4.2 skeleton is written as the editor's 4.2
 // binary export (.skel) of that JSON tree instead.
 //
+// Two variants stress the upgrade of newer files, for rows of their own:
+//  --channel-curves (with --layout 4.2): each channel of a bone key gets its
+//    own curve, a bezier on about a third of them, as real 4.x exports have;
+//    the decisions of every other number stay those of the plain file.
+//  --one-animation: all keys in one long animation, the case where an
+//    upgraded copy of the animation would cost the most memory.
+//
 // Usage: generate_skeleton OUTPUT BYTES [SEED] [--layout 2.x|4.2|4.2-binary]
+//                          [--channel-curves] [--one-animation]
 
 #include "skel_from_json.h"
 
@@ -201,12 +209,18 @@ const char *const motions[] = {"idle", "walk", "run", "jump", "fall", "land", "a
                                "hit", "death", "crouch", "roll", "dash", "cast", "block",
                                "taunt", "climb", "swim", "throw", "reload", "aim", "celebrate"};
 
+struct Variant {
+    bool channelCurves = false;
+    bool oneAnimation = false;
+};
+
 class Generator
 {
 public:
-    Generator(long long targetBytes, uint64_t seed, Layout layout)
+    Generator(long long targetBytes, uint64_t seed, Layout layout, Variant variant = Variant())
         : m_target(targetBytes), m_scale(std::max(0.05, double(targetBytes) / 1e6)),
-          m_random(seed), m_layout(layout)
+          m_random(seed), m_channelRandom(seed ^ 0x5deece66dull), m_layout(layout),
+          m_variant(variant)
     {
     }
 
@@ -804,6 +818,58 @@ private:
         m_out.raw(" ]");
     }
 
+    // A bone key of the --channel-curves variant: its values, then a curve of
+    // its own for each channel (a bezier on about a third of them, the rest
+    // straight handles), or now and then "stepped".
+    void writeChannelCurveKey(bool &first, bool last, double t1, double t2, bool rotation,
+                              const Channel &x, const Channel &y, int decimals)
+    {
+        if (rotation) {
+            m_out.field(first, "value");
+            m_out.number(x.from, 2);
+        } else {
+            m_out.field(first, "x");
+            m_out.number(x.from, decimals);
+            m_out.field(first, "y");
+            m_out.number(y.from, decimals);
+        }
+        if (last)
+            return;
+        if (m_channelRandom.chance(0.05)) {
+            m_out.field(first, "curve");
+            m_out.string("stepped");
+            return;
+        }
+        QVector<Channel> channels = {x};
+        if (!rotation)
+            channels.append(y);
+        bool anyBezier = false;
+        QVector<double> handles;
+        for (const Channel &channel : channels) {
+            const bool bezier = m_channelRandom.chance(1.0 / 3);
+            anyBezier = anyBezier || bezier;
+            const double c[4] = {
+                    bezier ? shown(m_channelRandom.range(0, 1), 2) : 1.0 / 3,
+                    bezier ? shown(m_channelRandom.range(0, 0.5), 2) : 1.0 / 3,
+                    bezier ? shown(m_channelRandom.range(0, 1), 2) : 2.0 / 3,
+                    bezier ? shown(m_channelRandom.range(0.5, 1), 2) : 2.0 / 3};
+            for (int i = 0; i < 2; ++i) {
+                handles.append(t1 + c[2 * i] * (t2 - t1));
+                handles.append(channel.from + c[2 * i + 1] * (channel.to - channel.from));
+            }
+        }
+        // A key whose channels are all straight has no curve at all.
+        if (!anyBezier)
+            return;
+        m_out.field(first, "curve");
+        m_out.raw("[ ");
+        for (int i = 0; i < handles.size(); ++i) {
+            m_out.raw(i ? ", " : "");
+            m_out.exact(handles.at(i));
+        }
+        m_out.raw(" ]");
+    }
+
     // The first key of a 4.x timeline leaves out a time of 0.
     void writeTime(bool &first, int frame)
     {
@@ -872,6 +938,15 @@ private:
             bool first = true;
             writeTime(first, keys.at(k));
             const int next = std::min(k + 1, int(keys.size()) - 1);
+            if (m_variant.channelCurves && newLayout()) {
+                writeChannelCurveKey(first, k + 1 == keys.size(), frameTime(keys.at(k)),
+                                     frameTime(keys.at(next)), rotation,
+                                     {xs.at(k), xs.at(next)},
+                                     rotation ? Channel{0, 0} : Channel{ys.at(k), ys.at(next)},
+                                     decimals);
+                m_out.raw(" }");
+                continue;
+            }
             QVector<Channel> channels = {{xs.at(k), xs.at(next)}};
             if (rotation) {
                 m_out.field(first, newLayout() ? "value" : "angle");
@@ -1113,11 +1188,16 @@ private:
         // Stop just short of the target; the closing braces are all that
         // follows.
         const long long end = m_target - 8;
-        for (int index = 0; index == 0 || before(end - 200); ++index) {
+        for (int index = 0; index == 0 || (!m_variant.oneAnimation && before(end - 200));
+             ++index) {
             m_out.raw(index ? ",\n\t" : "\n\t");
             m_out.string(animationName(index));
             m_out.raw(": {");
-            const int frames = m_random.between(15, 90);
+            int frames = m_random.between(15, 90);
+            // About 12 bytes per bone and frame: every bone animated, the
+            // file full.
+            if (m_variant.oneAnimation)
+                frames = std::max<long long>(frames, (end - size()) / (12 * m_bones.size()));
             writeSlotTimelines(frames);
             writeBoneTimelines(frames, end);
             if (!m_deformTargets.isEmpty() && m_random.chance(0.5) && before(end))
@@ -1132,7 +1212,11 @@ private:
     long long m_target;
     double m_scale; // the target in megabytes
     Random m_random;
+    // Only for the --channel-curves curves, so that every other number is
+    // the plain file's.
+    Random m_channelRandom;
     Layout m_layout;
+    Variant m_variant;
     QVector<bool> m_decisions;
     bool m_replaying = false;
     int m_next = 0;
@@ -1151,43 +1235,54 @@ private:
 int main(int argc, char *argv[])
 {
     Layout layout = Layout::V2;
+    Variant variant;
     bool binary = false;
-    if (argc >= 5 && QByteArray(argv[argc - 2]) == "--layout") {
-        const QByteArray name(argv[argc - 1]);
-        if (name != "2.x" && name != "4.2" && name != "4.2-binary")
-            argc = 0; // only these three
-        layout = name == "2.x" ? Layout::V2 : Layout::V4_2;
-        binary = name == "4.2-binary";
-        argc -= 2;
+    QVector<QByteArray> positional;
+    bool usable = true;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--layout" && i + 1 < argc) {
+            const QByteArray name(argv[++i]);
+            usable = usable && (name == "2.x" || name == "4.2" || name == "4.2-binary");
+            layout = name == "2.x" ? Layout::V2 : Layout::V4_2;
+            binary = name == "4.2-binary";
+        } else if (arg == "--channel-curves") {
+            variant.channelCurves = true;
+        } else if (arg == "--one-animation") {
+            variant.oneAnimation = true;
+        } else {
+            positional.append(arg);
+        }
     }
-    if (argc < 3 || argc > 4) {
-        std::fprintf(stderr, "Usage: generate_skeleton OUTPUT BYTES [SEED] "
-                             "[--layout 2.x|4.2|4.2-binary]\n");
+    if (!usable || positional.size() < 2 || positional.size() > 3) {
+        std::fprintf(stderr, "Usage: generate_skeleton OUTPUT BYTES [SEED] [--layout 2.x|4.2|4.2-binary] "
+                             "[--channel-curves] [--one-animation]\n");
         return 2;
     }
     bool sizeOk = false;
-    const long long target = QByteArray(argv[2]).toLongLong(&sizeOk);
+    const long long target = positional.at(1).toLongLong(&sizeOk);
     bool seedOk = true;
-    const unsigned long long seed = argc == 4 ? QByteArray(argv[3]).toULongLong(&seedOk) : 1;
+    const unsigned long long seed =
+            positional.size() == 3 ? positional.at(2).toULongLong(&seedOk) : 1;
     if (!sizeOk || target <= 0 || !seedOk) {
         std::fprintf(stderr, "generate_skeleton: BYTES must be a positive number and SEED a "
                              "non-negative one\n");
         return 2;
     }
-    QFile file(QString::fromLocal8Bit(argv[1]));
+    QFile file(QString::fromLocal8Bit(positional.at(0)));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        std::fprintf(stderr, "generate_skeleton: cannot write %s\n", argv[1]);
+        std::fprintf(stderr, "generate_skeleton: cannot write %s\n", positional.at(0).constData());
         return 1;
     }
-    Generator generator(target, seed, layout);
+    Generator generator(target, seed, layout, variant);
     if (layout != Layout::V2) {
         // The 2.x file of this size, only counted, makes the size decisions.
-        Generator sizing(target, seed, Layout::V2);
+        Generator sizing(target, seed, Layout::V2, variant);
         sizing.write(nullptr);
         generator.replay(sizing.decisions());
     }
     if (!generator.write(&file) || !file.flush()) {
-        std::fprintf(stderr, "generate_skeleton: writing %s failed\n", argv[1]);
+        std::fprintf(stderr, "generate_skeleton: writing %s failed\n", positional.at(0).constData());
         return 1;
     }
     if (binary) {
@@ -1199,7 +1294,8 @@ int main(int argc, char *argv[])
         file.close();
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(skel) != skel.size()
             || !file.flush()) {
-            std::fprintf(stderr, "generate_skeleton: writing %s failed\n", argv[1]);
+            std::fprintf(stderr, "generate_skeleton: writing %s failed\n",
+                         positional.at(0).constData());
             return 1;
         }
     }

@@ -6,19 +6,28 @@
 
 void appendAnimation(QString &out, const QJsonObject &animation, const QString &name,
                      const QJsonArray &skeletonSlots, const QJsonObject &root, const IdTable &ids,
-                     const PartDone &partDone, bool upgraded)
+                     const PartDone &partDone)
 {
-    out += QLatin1String("ParallelAnimation {\n\tid: ");
-    out += ids.animation(name);
-    out += QLatin1Char('\n');
+    appendAnimationStart(out, name, ids);
     appendSlotTimelines(out, animation.value(QLatin1String("slots")).toObject(), skeletonSlots, ids,
                         partDone);
-    appendBoneTimelines(out, animation.value(QLatin1String("bones")).toObject(), ids, partDone,
-                        upgraded);
+    appendBoneTimelines(out, animation.value(QLatin1String("bones")).toObject(), ids, partDone);
     if (animation.contains(QLatin1String("ffd"))) {
         appendDeformTimelines(out, animation.value(QLatin1String("ffd")).toObject(), root, ids,
                               partDone);
     }
+    appendAnimationEnd(out);
+}
+
+void appendAnimationStart(QString &out, const QString &name, const IdTable &ids)
+{
+    out += QLatin1String("ParallelAnimation {\n\tid: ");
+    out += ids.animation(name);
+    out += QLatin1Char('\n');
+}
+
+void appendAnimationEnd(QString &out)
+{
     out += QLatin1String("}\n");
 }
 

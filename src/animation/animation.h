@@ -13,8 +13,12 @@ QString writeAnimation(const QJsonObject &animations, const QString &name,
                        const QJsonArray &skeletonSlots, const QJsonObject &root,
                        const IdTable &ids = IdTable());
 // Each slot's, bone's and deformed slot's sequences are reported as a part
-// done: one animation can be most of the document. `upgraded`: the animation
-// comes from the upgrade of a newer file, its bone transforms split by channel.
+// done: one animation can be most of the document.
 void appendAnimation(QString &out, const QJsonObject &animation, const QString &name,
                      const QJsonArray &skeletonSlots, const QJsonObject &root, const IdTable &ids,
-                     const PartDone &partDone = PartDone(), bool upgraded = false);
+                     const PartDone &partDone = PartDone());
+
+// An animation built a slot and a bone at a time goes between these two:
+// the slot sequences, the bone sequences, then the deform timelines.
+void appendAnimationStart(QString &out, const QString &name, const IdTable &ids);
+void appendAnimationEnd(QString &out);

@@ -33,7 +33,8 @@ void appendBonePass(QString &out, const QString &target, const QJsonArray &keys,
             [&](QString &text, double value) {
                 appendPropertyActionNumber(text, target, property, value);
             },
-            [&](QString &text, double from, double to, double seconds, const QJsonValue &curve) {
+            [&](QString &text, double from, double to, double seconds,
+                const SegmentCurve &curve) {
                 appendNumberAnimation(text, target, property, from, to, seconds, curve);
             },
             partDone);
@@ -46,31 +47,45 @@ const BonePass scaleYPass = {"dyScale", "y", 1, 1, false};
 const BonePass translateXPass = {"dx", "x", 1, 0, false};
 const BonePass translateYPass = {"dy", "y", -1, 0, false};
 
-// The passes of an upgraded file, one per split channel, in the same order.
-const struct {
-    const char *timeline;
-    BonePass pass;
-} splitPasses[] = {
-    {"scalex", {"dxScale", "value", 1, 1, false}},
-    {"scaley", {"dyScale", "value", 1, 1, false}},
-    {"translatex", {"dx", "value", 1, 0, false}},
-    {"translatey", {"dy", "value", -1, 0, false}},
+// The passes of split channels, in the same order as the combined ones.
+const BonePass splitPasses[SplitChannels::Count] = {
+        {"dxScale", "value", 1, 1, false},
+        {"dyScale", "value", 1, 1, false},
+        {"dx", "value", 1, 0, false},
+        {"dy", "value", -1, 0, false},
 };
 
-void appendSplitChannels(QString &out, const QString &target, const QJsonObject &timelines,
+void appendChannelPass(QString &out, const QString &target, const QVector<NumberKey> &keys,
+                       const BonePass &pass, const PartDone &partDone)
+{
+    const QString property = QLatin1String(pass.property);
+    out += QLatin1String("\tSequentialAnimation {\n");
+    appendReadTimeline(
+            out, keys, pass.startValue, [&](double value) { return pass.sign * value; },
+            [&](QString &text, double value) {
+                appendPropertyActionNumber(text, target, property, value);
+            },
+            [&](QString &text, double from, double to, double seconds,
+                const SegmentCurve &curve) {
+                appendNumberAnimation(text, target, property, from, to, seconds, curve);
+            },
+            partDone);
+    out += QLatin1String("\t}\n");
+}
+
+void appendSplitChannels(QString &out, const QString &target, const SplitChannels &split,
                          const PartDone &partDone)
 {
-    for (const auto &split : splitPasses) {
-        const QJsonValue keys = timelines.value(QLatin1String(split.timeline));
-        if (!keys.isUndefined())
-            appendBonePass(out, target, keys.toArray(), split.pass, partDone);
+    for (int channel = 0; channel < SplitChannels::Count; ++channel) {
+        if (split.present[channel])
+            appendChannelPass(out, target, split.keys[channel], splitPasses[channel], partDone);
     }
 }
 
 } // namespace
 
 void appendNumberAnimation(QString &out, const QString &target, const QString &property,
-                           double from, double to, double seconds, const QJsonValue &curve)
+                           double from, double to, double seconds, const SegmentCurve &curve)
 {
     if (isSteppedCurve(curve)) {
         appendPauseStatement(out, seconds);
@@ -89,30 +104,34 @@ void appendNumberAnimation(QString &out, const QString &target, const QString &p
     appendDurationAndEasing(out, seconds, curve);
 }
 
+void appendBoneSequences(QString &out, const QString &target, const QJsonObject &timelines,
+                         const SplitChannels *split, const PartDone &partDone)
+{
+    const QJsonValue rotate = timelines.value(QLatin1String("rotate"));
+    if (!rotate.isUndefined())
+        appendBonePass(out, target, rotate.toArray(), rotatePass, partDone);
+    if (split) {
+        appendSplitChannels(out, target, *split, partDone);
+        return;
+    }
+    const QJsonValue scale = timelines.value(QLatin1String("scale"));
+    if (!scale.isUndefined()) {
+        appendBonePass(out, target, scale.toArray(), scaleXPass, partDone);
+        appendBonePass(out, target, scale.toArray(), scaleYPass, partDone);
+    }
+    const QJsonValue translate = timelines.value(QLatin1String("translate"));
+    if (!translate.isUndefined()) {
+        appendBonePass(out, target, translate.toArray(), translateXPass, partDone);
+        appendBonePass(out, target, translate.toArray(), translateYPass, partDone);
+    }
+}
+
 void appendBoneTimelines(QString &out, const QJsonObject &bones, const IdTable &ids,
-                         const PartDone &partDone, bool splitChannels)
+                         const PartDone &partDone)
 {
     for (auto bone = bones.begin(); bone != bones.end(); ++bone) {
-        const QString target = ids.bone(bone.key());
-        const QJsonObject timelines = bone.value().toObject();
-        const QJsonValue rotate = timelines.value(QLatin1String("rotate"));
-        if (!rotate.isUndefined())
-            appendBonePass(out, target, rotate.toArray(), rotatePass, partDone);
-        if (splitChannels) {
-            appendSplitChannels(out, target, timelines, partDone);
-            reportPartDone(partDone, out);
-            continue;
-        }
-        const QJsonValue scale = timelines.value(QLatin1String("scale"));
-        if (!scale.isUndefined()) {
-            appendBonePass(out, target, scale.toArray(), scaleXPass, partDone);
-            appendBonePass(out, target, scale.toArray(), scaleYPass, partDone);
-        }
-        const QJsonValue translate = timelines.value(QLatin1String("translate"));
-        if (!translate.isUndefined()) {
-            appendBonePass(out, target, translate.toArray(), translateXPass, partDone);
-            appendBonePass(out, target, translate.toArray(), translateYPass, partDone);
-        }
+        appendBoneSequences(out, ids.bone(bone.key()), bone.value().toObject(), nullptr,
+                            partDone);
         reportPartDone(partDone, out);
     }
 }

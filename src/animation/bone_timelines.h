@@ -2,21 +2,37 @@
 
 #include "qmltext/id_table.h"
 #include "qmltext/text_parts.h"
+#include "timeline.h"
 
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
+#include <QVector>
 
 // The rotate, scale and translate sequences of every animated bone.
 QString writeBoneTimelines(const QJsonObject &bones, const IdTable &ids = IdTable());
-// Each bone's sequences are reported as a part done. An upgraded file holds
-// its translate and scale split by channel ("translatex", "translatey",
-// "scalex", "scaley", keys {time, value, curve}), each with its own curves.
+// Each bone's sequences are reported as a part done.
 void appendBoneTimelines(QString &out, const QJsonObject &bones, const IdTable &ids,
-                         const PartDone &partDone = PartDone(), bool splitChannels = false);
+                         const PartDone &partDone = PartDone());
+
+// A bone's translate and scale split by channel, each channel with its own
+// keys and curves, read already.
+struct SplitChannels {
+    // In the order in which they are written.
+    enum Channel { ScaleX, ScaleY, TranslateX, TranslateY, Count };
+    bool present[Count] = {false, false, false, false};
+    QVector<NumberKey> keys[Count];
+};
+
+// The sequences of one bone (the target id): "rotate" from its JSON
+// timelines, then its translate and scale, from `split` when given, else
+// "scale" and "translate" from the JSON. Long text is handed on through
+// partDone.
+void appendBoneSequences(QString &out, const QString &target, const QJsonObject &timelines,
+                         const SplitChannels *split, const PartDone &partDone = PartDone());
 
 // One segment of a number property: a PropertyAnimation, or for a stepped
 // curve a pause and a jump to the new value.
 void appendNumberAnimation(QString &out, const QString &target, const QString &property,
-                           double from, double to, double seconds, const QJsonValue &curve);
+                           double from, double to, double seconds, const SegmentCurve &curve);
 

@@ -40,7 +40,7 @@ void appendDeformSequence(QString &out, const QString &target, const QJsonArray 
                 appendVertexAction(text, target, property, list);
             },
             [&](QString &text, const QString &from, const QString &to, double seconds,
-                const QJsonValue &curve) {
+                const SegmentCurve &curve) {
                 appendVertexAnimation(text, target, property, from, to, seconds, curve);
             },
             partDone);
@@ -60,7 +60,7 @@ void appendVertexAction(QString &out, const QString &target, const QString &prop
 
 void appendVertexAnimation(QString &out, const QString &target, const QString &property,
                            const QString &fromText, const QString &toText, double seconds,
-                           const QJsonValue &curve)
+                           const SegmentCurve &curve)
 {
     if (isSteppedCurve(curve)) {
         appendPauseStatement(out, seconds);

@@ -3,6 +3,7 @@
 #include "qmltext/id_table.h"
 #include "qmltext/text_parts.h"
 #include "skins/vertex_list.h"
+#include "timeline.h"
 
 #include <QJsonObject>
 #include <QJsonValue>
@@ -24,4 +25,4 @@ void appendVertexAction(QString &out, const QString &target, const QString &prop
                         const QString &listText);
 void appendVertexAnimation(QString &out, const QString &target, const QString &property,
                            const QString &fromText, const QString &toText, double seconds,
-                           const QJsonValue &curve);
+                           const SegmentCurve &curve);

@@ -53,7 +53,7 @@ void appendAttachmentSequence(QString &out, const QString &slotIdText, const QJs
 
 // colorAnimation for a slot whose id is already known.
 void appendColorSegment(QString &out, const QString &slotIdText, const QString &from,
-                        const QString &to, double seconds, const QJsonValue &curve)
+                        const QString &to, double seconds, const SegmentCurve &curve)
 {
     if (isSteppedCurve(curve)) {
         appendPauseStatement(out, seconds);
@@ -70,18 +70,37 @@ void appendColorSegment(QString &out, const QString &slotIdText, const QString &
     appendDurationAndEasing(out, seconds, curve);
 }
 
+const auto colorText = [](const QJsonValue &color) { return color.toString(); };
+
 void appendColorSequence(QString &out, const QString &slotIdText, const QJsonArray &keys,
                          const QString &startColor, const PartDone &partDone)
 {
     out += QLatin1String("\tSequentialAnimation {\n");
     appendKeyedTimeline(
             out, keys, startColor,
-            [](const QJsonObject &key) { return key.value(QLatin1String("color")).toString(); },
+            [](const QJsonObject &key) { return colorText(key.value(QLatin1String("color"))); },
             [&](QString &text, const QString &color) {
                 appendColorAction(text, slotIdText, color);
             },
             [&](QString &text, const QString &from, const QString &to, double seconds,
-                const QJsonValue &curve) {
+                const SegmentCurve &curve) {
+                appendColorSegment(text, slotIdText, from, to, seconds, curve);
+            },
+            partDone);
+    out += QLatin1String("}\n");
+}
+
+void appendColorSequence(QString &out, const QString &slotIdText, const QVector<ColorKey> &keys,
+                         const QString &startColor, const PartDone &partDone)
+{
+    out += QLatin1String("\tSequentialAnimation {\n");
+    appendReadTimeline(
+            out, keys, startColor, colorText,
+            [&](QString &text, const QString &color) {
+                appendColorAction(text, slotIdText, color);
+            },
+            [&](QString &text, const QString &from, const QString &to, double seconds,
+                const SegmentCurve &curve) {
                 appendColorSegment(text, slotIdText, from, to, seconds, curve);
             },
             partDone);
@@ -103,6 +122,25 @@ QHash<QString, QString> setupColors(const QJsonArray &skeletonSlots)
     return colors;
 }
 
+QString startColorOf(const QHash<QString, QString> &setupColors, const QString &slot)
+{
+    return setupColors.value(slot, white);
+}
+
+void appendSlotSequences(QString &out, const QString &slot, const SlotSequences &sequences,
+                         const IdTable &ids, const PartDone &partDone)
+{
+    if (!sequences.attachmentKeys.isEmpty())
+        appendAttachmentSequence(out, ids.slot(slot), sequences.attachmentKeys, ids, partDone);
+    if (sequences.readColorKeys && !sequences.readColorKeys->isEmpty()) {
+        appendColorSequence(out, ids.slot(slot), *sequences.readColorKeys, sequences.startColor,
+                            partDone);
+    } else if (!sequences.readColorKeys && !sequences.colorKeys.isEmpty()) {
+        appendColorSequence(out, ids.slot(slot), sequences.colorKeys, sequences.startColor,
+                            partDone);
+    }
+}
+
 void appendSlotTimelines(QString &out, const QJsonObject &slots, const QJsonArray &skeletonSlots,
                          const IdTable &ids, const PartDone &partDone)
 {
@@ -110,18 +148,17 @@ void appendSlotTimelines(QString &out, const QJsonObject &slots, const QJsonArra
     bool colorsRead = false;
     for (auto slot = slots.begin(); slot != slots.end(); ++slot) {
         const QJsonObject timelines = slot.value().toObject();
-        const QJsonArray attachmentKeys = timelines.value(QLatin1String("attachment")).toArray();
-        if (!attachmentKeys.isEmpty())
-            appendAttachmentSequence(out, ids.slot(slot.key()), attachmentKeys, ids, partDone);
-        const QJsonArray colorKeys = timelines.value(QLatin1String("color")).toArray();
-        if (!colorKeys.isEmpty()) {
+        SlotSequences sequences;
+        sequences.attachmentKeys = timelines.value(QLatin1String("attachment")).toArray();
+        sequences.colorKeys = timelines.value(QLatin1String("color")).toArray();
+        if (!sequences.colorKeys.isEmpty()) {
             if (!colorsRead) {
                 colors = setupColors(skeletonSlots);
                 colorsRead = true;
             }
-            appendColorSequence(out, ids.slot(slot.key()), colorKeys, colors.value(slot.key(), white),
-                                partDone);
+            sequences.startColor = startColorOf(colors, slot.key());
         }
+        appendSlotSequences(out, slot.key(), sequences, ids, partDone);
         reportPartDone(partDone, out);
     }
 }

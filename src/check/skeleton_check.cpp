@@ -21,3 +21,28 @@ void SkeletonCheck::checkAnimation(const QString &name, const QJsonObject &anima
 {
     checkAnimationTimelines(name, animation, m_skeleton, m_names, m_diagnostics);
 }
+
+void SkeletonCheck::checkAnimationStart(const QString &name, Diagnostics &into) const
+{
+    checkStoredAnimation(name, m_skeleton, into);
+}
+
+void SkeletonCheck::checkAnimatedSlot(const QString &animation, const QString &slot,
+                                      const QJsonObject &timelines,
+                                      const QVector<ColorKey> *colors, Diagnostics &into) const
+{
+    ::checkAnimatedSlot(animation, slot, timelines, colors, m_names, into);
+}
+
+void SkeletonCheck::checkAnimatedBone(const QString &animation, const QString &bone,
+                                      const QJsonObject &timelines, const SplitChannels &split,
+                                      Diagnostics &into) const
+{
+    ::checkAnimatedBone(animation, bone, timelines, &split, m_names, into);
+}
+
+void SkeletonCheck::checkDeform(const QString &animation, const QJsonObject &ffd,
+                                Diagnostics &into) const
+{
+    checkDeformTimelines(animation, ffd, m_skeleton, into);
+}

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "animation/timeline.h"
 #include "json_kinds.h"
 #include "qmltext/number_format.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
+#include <QVector>
 
 #include <limits>
 
@@ -22,9 +24,8 @@ inline QString animationWhere(const QString &animation)
 
 // A curve is "stepped", a list of numbers or absent; other text is linear.
 template <typename Where>
-void checkCurve(const QJsonObject &key, const char *keys, Diagnostics &diagnostics, Where where)
+void checkCurve(const QJsonValue &curve, const char *keys, Diagnostics &diagnostics, Where where)
 {
-    const QJsonValue curve = key.value(QLatin1String("curve"));
     if (curve.isUndefined() || curve.isString())
         return;
     if (!curve.isArray()) {
@@ -34,7 +35,59 @@ void checkCurve(const QJsonObject &key, const char *keys, Diagnostics &diagnosti
                                      .arg(where(), jsonTypeName(curve), QLatin1String(keys)));
         return;
     }
-    expectNumberList(diagnostics, key, "curve", keys, where);
+    const QJsonArray list = curve.toArray();
+    for (const QJsonValue &element : list) {
+        if (!element.isDouble()) {
+            warnWrongElement(diagnostics, keys, QStringLiteral("curve"), element,
+                             JsonKind::Number, where());
+            return;
+        }
+    }
+}
+
+// Four handles read already are a list of numbers.
+template <typename Where>
+void checkCurve(const SegmentCurve &curve, const char *keys, Diagnostics &diagnostics, Where where)
+{
+    if (!curve.isBezier())
+        checkCurve(curve.json(), keys, diagnostics, where);
+}
+
+// The times of one timeline's keys: each a number, in time order.
+class KeyTimes
+{
+public:
+    // `where` describes the key, `timelineWhere` its timeline.
+    template <typename TimelineWhere, typename Where>
+    void check(const QJsonValue &timeValue, double time, const char *keys,
+               Diagnostics &diagnostics, TimelineWhere timelineWhere, Where where)
+    {
+        if (!timeValue.isUndefined() && !timeValue.isDouble()) {
+            warnWrongKind(diagnostics, keys, QStringLiteral("time"), timeValue, JsonKind::Number,
+                          where());
+        }
+        if (time < m_previous && !m_orderWarned) {
+            diagnostics.warn(QStringLiteral("%1: the key at %2 s follows a key at %3 s (keys out "
+                                            "of time order): the step to it lasts 0 ms")
+                                     .arg(timelineWhere(), formatNumber(time),
+                                          formatNumber(m_previous)));
+            m_orderWarned = true;
+        }
+        m_previous = time;
+    }
+
+private:
+    double m_previous = -std::numeric_limits<double>::infinity();
+    bool m_orderWarned = false;
+};
+
+template <typename TimelineWhere>
+auto keyWhere(const TimelineWhere &timelineWhere, double time)
+{
+    return [&timelineWhere, time] {
+        return timelineWhere() + QStringLiteral(", key at ") + formatNumber(time)
+                + QStringLiteral(" s");
+    };
 }
 
 // The keys of one timeline: each an object with a number "time", in time
@@ -51,33 +104,34 @@ void checkKeys(const QJsonValue &timeline, const char *keys, Diagnostics &diagno
         return;
     }
     const QJsonArray list = timeline.toArray();
-    double previous = -std::numeric_limits<double>::infinity();
-    bool orderWarned = false;
+    KeyTimes times;
     for (const QJsonValue &element : list) {
         const QJsonObject key = element.toObject();
         const QJsonValue timeValue = key.value(QLatin1String("time"));
         const double time = timeValue.toDouble();
-        const auto where = [&] {
-            return timelineWhere() + QStringLiteral(", key at ") + formatNumber(time)
-                    + QStringLiteral(" s");
-        };
+        const auto where = keyWhere(timelineWhere, time);
         if (!element.isObject())
             warnNotObject(diagnostics, keys, element, timelineWhere() + QStringLiteral(", a key"));
-        if (!timeValue.isUndefined() && !timeValue.isDouble()) {
-            warnWrongKind(diagnostics, keys, QStringLiteral("time"), timeValue, JsonKind::Number,
-                          where());
-        }
-        if (time < previous && !orderWarned) {
-            diagnostics.warn(QStringLiteral("%1: the key at %2 s follows a key at %3 s (keys out "
-                                            "of time order): the step to it lasts 0 ms")
-                                     .arg(timelineWhere(), formatNumber(time),
-                                          formatNumber(previous)));
-            orderWarned = true;
-        }
-        previous = time;
+        times.check(timeValue, time, keys, diagnostics, timelineWhere, where);
         // Attachment keys switch at once: their curve is never read.
         if (qstrcmp(keys, attachmentKeys) != 0)
-            checkCurve(key, keys, diagnostics, where);
+            checkCurve(key.value(QLatin1String("curve")), keys, diagnostics, where);
         checkFields(key, where);
+    }
+}
+
+// The same for keys read already; checkValue(value, where) checks a key's
+// value.
+template <typename Value, typename TimelineWhere, typename CheckValue>
+void checkReadKeys(const QVector<ReadKey<Value>> &list, const char *keys,
+                   Diagnostics &diagnostics, TimelineWhere timelineWhere, CheckValue checkValue)
+{
+    KeyTimes times;
+    for (const ReadKey<Value> &key : list) {
+        const double time = key.time.toDouble();
+        const auto where = keyWhere(timelineWhere, time);
+        times.check(key.time, time, keys, diagnostics, timelineWhere, where);
+        checkCurve(key.curve, keys, diagnostics, where);
+        checkValue(key.value, where);
     }
 }

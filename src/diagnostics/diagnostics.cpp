@@ -11,12 +11,36 @@ quint64 textHash(const QString &text)
 
 } // namespace
 
+Diagnostics Diagnostics::holding()
+{
+    Diagnostics held;
+    held.m_holding = true;
+    return held;
+}
+
+void Diagnostics::raiseHeldInto(Diagnostics &target)
+{
+    for (const HeldWarning &held : qAsConst(m_held)) {
+        if (held.group.isEmpty())
+            target.warn(held.text);
+        else
+            target.warnOnce(held.group, held.text);
+    }
+    m_held.clear();
+    m_seen.clear();
+    m_groups.clear();
+}
+
 void Diagnostics::warn(const QString &text)
 {
     const quint64 hash = textHash(text);
     if (m_seen.contains(hash))
         return;
     m_seen.insert(hash);
+    if (m_holding) {
+        m_held.append({QString(), text});
+        return;
+    }
     if (m_warningCount < maxWarningLines)
         m_lines.append({true, text});
     ++m_warningCount;
@@ -27,6 +51,10 @@ void Diagnostics::warnOnce(const QString &group, const QString &text)
     if (m_groups.contains(group))
         return;
     m_groups.insert(group);
+    if (m_holding) {
+        m_held.append({group, text});
+        return;
+    }
     warn(text);
 }
 

@@ -11,6 +11,12 @@
 class Diagnostics
 {
 public:
+    // One that holds its warnings back, in order, until raiseHeldInto()
+    // raises them in another as if they were raised there then: for
+    // warnings that must follow others not yet raised.
+    static Diagnostics holding();
+    void raiseHeldInto(Diagnostics &target);
+
     // A warning text given twice is kept once.
     void warn(const QString &text);
     // Keeps only the first warning of each group (for example one per key
@@ -39,4 +45,12 @@ private:
     QSet<quint64> m_seen;
     QSet<QString> m_groups;
     int m_warningCount = 0;
+    struct HeldWarning {
+        // Empty for a warning of no group.
+        QString group;
+        QString text;
+    };
+    bool m_holding = false;
+    // Repeats that raising would drop anyway are not held.
+    QList<HeldWarning> m_held;
 };

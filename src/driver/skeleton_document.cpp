@@ -1,6 +1,8 @@
 #include "skeleton_document.h"
 
 #include "animation/animation.h"
+#include "animation/bone_timelines.h"
+#include "animation/deform_timelines.h"
 #include "animation/slot_timelines.h"
 #include "check/skeleton_check.h"
 #include "document_ids.h"
@@ -26,18 +28,83 @@ QString aliasLines(const QVector<QPair<QString, QString>> &aliases)
     return out;
 }
 
-// The root alias of one animation and the item that holds it.
-void appendAnimationBlock(QString &out, const QJsonObject &animation, const QString &name,
-                          const QJsonArray &skeletonSlots, const QJsonObject &root,
-                          const IdTable &ids, const PartDone &partDone, bool upgraded)
+// The root alias of one animation and the item that holds it: the start,
+// then the animation, then appendAnimationBlockEnd.
+void appendAnimationBlockStart(QString &out, const QString &name, const IdTable &ids)
 {
     out += QLatin1String("property alias ");
     out += ids.animationAlias(name);
     out += QLatin1String(": ");
     out += ids.animation(name);
     out += QLatin1String("\nItem {\n");
-    appendAnimation(out, animation, name, skeletonSlots, root, ids, partDone, upgraded);
+}
+
+void appendAnimationBlockEnd(QString &out)
+{
     out += QLatin1String("}\n");
+}
+
+// What the animations of a document share while they are written.
+struct AnimationsInput {
+    const QJsonObject &root;
+    const IdTable &ids;
+    const SkeletonCheck &check;
+    const PartDone &partDone;
+};
+
+void appendUpgradedSlots(QString &out, const QJsonObject &slots, const AnimationUpgrade &upgrade,
+                         const AnimationsInput &input, Diagnostics &checkWarnings)
+{
+    for (auto slot = slots.begin(); slot != slots.end(); ++slot) {
+        const UpgradedSlot piece = upgradeSlot(slot.key(), slot.value(), upgrade);
+        input.check.checkAnimatedSlot(upgrade.name, slot.key(), piece.timelines,
+                                      piece.hasColor ? &piece.colorKeys : nullptr, checkWarnings);
+        SlotSequences sequences;
+        sequences.attachmentKeys = piece.timelines.value(QLatin1String("attachment")).toArray();
+        sequences.readColorKeys = &piece.colorKeys;
+        sequences.startColor = startColorOf(upgrade.context.setupColors, slot.key());
+        appendSlotSequences(out, slot.key(), sequences, input.ids, input.partDone);
+        reportPartDone(input.partDone, out);
+    }
+}
+
+void appendUpgradedBones(QString &out, const QJsonObject &bones, const AnimationUpgrade &upgrade,
+                         const AnimationsInput &input, Diagnostics &checkWarnings)
+{
+    for (auto bone = bones.begin(); bone != bones.end(); ++bone) {
+        const UpgradedBone piece = upgradeBone(bone.key(), bone.value(), upgrade);
+        input.check.checkAnimatedBone(upgrade.name, bone.key(), piece.timelines, piece.split,
+                                      checkWarnings);
+        appendBoneSequences(out, input.ids.bone(bone.key()), piece.timelines, &piece.split,
+                            input.partDone);
+        reportPartDone(input.partDone, out);
+    }
+}
+
+// An animation of a newer file, upgraded, checked and written a slot and a
+// bone at a time. The check's warnings are raised after the upgrade's, as
+// when an animation was upgraded whole before it was checked.
+void appendUpgradedAnimation(QString &out, const QString &name, const QJsonObject &animation,
+                             const AnimationsInput &input, const UpgradeContext &context,
+                             CarryOverReport &lost, Diagnostics &diagnostics)
+{
+    const AnimationUpgrade upgrade{name, context, lost, diagnostics};
+    Diagnostics checkWarnings = Diagnostics::holding();
+    countIgnoredTimelines(animation, lost);
+    input.check.checkAnimationStart(name, checkWarnings);
+    appendAnimationStart(out, name, input.ids);
+    appendUpgradedSlots(out, animation.value(QLatin1String("slots")).toObject(), upgrade, input,
+                        checkWarnings);
+    appendUpgradedBones(out, animation.value(QLatin1String("bones")).toObject(), upgrade, input,
+                        checkWarnings);
+    // Deform keys stay JSON: their vertex lists are shared with the parsed
+    // file, not copied.
+    const QJsonValue ffd = upgradeDeformTimelines(animation, upgrade);
+    input.check.checkDeform(name, ffd.toObject(), checkWarnings);
+    if (!ffd.isUndefined())
+        appendDeformTimelines(out, ffd.toObject(), input.root, input.ids, input.partDone);
+    appendAnimationEnd(out);
+    checkWarnings.raiseHeldInto(diagnostics);
 }
 
 } // namespace
@@ -88,16 +155,21 @@ bool writeSkeletonDocument(const QJsonObject &input, bool packed, const QString 
     handToWriter(text);
     document.appendBody(aliasLines(ids.imageAliases));
 
-    // A newer file's animations are upgraded one at a time, as they are
-    // written, so that no upgraded copy of all of them is ever held.
+    // A newer file's animations are upgraded a slot and a bone at a time, as
+    // they are written, so that no upgraded copy of an animation is held.
     const QJsonObject animations = root.value(QLatin1String("animations")).toObject();
+    const AnimationsInput shared{root, ids, check, handToWriter};
     for (auto it = animations.begin(); it != animations.end(); ++it) {
-        QJsonObject animation = it.value().toObject();
-        if (upgrading)
-            animation = upgradeAnimation(it.key(), animation, upgraded.context, lost, diagnostics);
-        check.checkAnimation(it.key(), animation);
-        appendAnimationBlock(text, animation, it.key(), slots, root, ids, handToWriter,
-                             upgrading);
+        const QJsonObject animation = it.value().toObject();
+        appendAnimationBlockStart(text, it.key(), ids);
+        if (upgrading) {
+            appendUpgradedAnimation(text, it.key(), animation, shared, upgraded.context, lost,
+                                    diagnostics);
+        } else {
+            check.checkAnimation(it.key(), animation);
+            appendAnimation(text, animation, it.key(), slots, root, ids, handToWriter);
+        }
+        appendAnimationBlockEnd(text);
         handToWriter(text);
     }
     if (upgrading && !lost.isEmpty())

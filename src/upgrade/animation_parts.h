@@ -11,14 +11,6 @@
 
 // The pieces of one animation's upgrade, one file per area.
 
-// What every part of one animation's upgrade needs to hand on.
-struct AnimationUpgrade {
-    QString name;
-    const UpgradeContext &context;
-    CarryOverReport &lost;
-    Diagnostics &diagnostics;
-};
-
 // The keys of a timeline; an element that is not an object reads as {}, a
 // timeline that is not an array as no keys (warned).
 QVector<QJsonObject> timelineKeys(const QJsonValue &timeline, const QString &where,
@@ -28,13 +20,15 @@ double upgradeKeyTime(const QJsonObject &key);
 // A number of the key, `fallback` when the key does not hold it.
 double keyNumber(const QJsonObject &key, const QString &field, double fallback);
 
-// The curve of one channel of keys[index] toward the next key, with the
-// values of that channel at both keys; none for the last key. A 4.x curve
-// array too short for the channel is warned about.
+// A number as a JSON value holds it: the 2.x layout has no negative zero.
+inline double asJsonNumber(double value) { return value + 0.0; }
+
+// The curve of one channel of `key` (whose "curve" is `curve`) over its
+// segment to the next key. A 4.x curve array too short for the channel is
+// warned about.
+SegmentCurve keySegmentCurve(const QJsonObject &key, const QJsonValue &curve,
+                             const ChannelSegment &segment, int channel, bool valueless,
+                             const AnimationUpgrade &upgrade);
+// The same for keys[index], as JSON; none for the last key.
 QJsonValue segmentCurve(const QVector<QJsonObject> &keys, int index, int channel, double v1,
                         double v2, bool valueless, const AnimationUpgrade &upgrade);
-
-QJsonObject upgradeBoneTimelines(const QJsonObject &bones, const AnimationUpgrade &upgrade);
-QJsonObject upgradeSlotTimelines(const QJsonObject &slots, const AnimationUpgrade &upgrade);
-// The "ffd" section, undefined when the animation has no deform section.
-QJsonValue upgradeDeformTimelines(const QJsonObject &animation, const AnimationUpgrade &upgrade);

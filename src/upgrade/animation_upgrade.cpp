@@ -1,7 +1,5 @@
 #include "animation_parts.h"
 
-namespace {
-
 // Timelines of an animation that the document has no place for: one count
 // per timeline (per constraint for the constraint sections).
 void countIgnoredTimelines(const QJsonObject &animation, CarryOverReport &lost)
@@ -24,8 +22,6 @@ void countIgnoredTimelines(const QJsonObject &animation, CarryOverReport &lost)
         lost.count(constraint.kind, qMax(1, section.toObject().size()));
     }
 }
-
-} // namespace
 
 QVector<QJsonObject> timelineKeys(const QJsonValue &timeline, const QString &where,
                                   const AnimationUpgrade &upgrade)
@@ -54,16 +50,12 @@ double keyNumber(const QJsonObject &key, const QString &field, double fallback)
     return value.isUndefined() ? fallback : value.toDouble();
 }
 
-QJsonValue segmentCurve(const QVector<QJsonObject> &keys, int index, int channel, double v1,
-                        double v2, bool valueless, const AnimationUpgrade &upgrade)
+SegmentCurve keySegmentCurve(const QJsonObject &key, const QJsonValue &curve,
+                             const ChannelSegment &segment, int channel, bool valueless,
+                             const AnimationUpgrade &upgrade)
 {
-    if (index + 1 >= keys.size())
-        return lastKeyCurve();
-    const QJsonObject &key = keys.at(index);
-    const QJsonValue curve = key.value(QLatin1String("curve"));
     if (upgrade.context.newLayout && curve.isArray()) {
-        const QJsonArray numbers = curve.toArray();
-        if (numbers.size() < 4 * (channel + 1)) {
+        if (curve.toArray().size() < 4 * (channel + 1)) {
             upgrade.diagnostics.warnOnce(
                     QStringLiteral("short curve ") + upgrade.name,
                     QStringLiteral("animation \"%1\": a curve array too short for its channels "
@@ -71,28 +63,18 @@ QJsonValue segmentCurve(const QVector<QJsonObject> &keys, int index, int channel
                             .arg(upgrade.name));
         }
     }
-    const ChannelSegment segment{upgradeKeyTime(key), v1, upgradeKeyTime(keys.at(index + 1)), v2};
-    return upgradedCurve(key, channel, segment, upgrade.context.newLayout, valueless,
+    return upgradedCurve(key, curve, channel, segment, upgrade.context.newLayout, valueless,
                          upgrade.lost);
 }
 
-QJsonObject upgradeAnimation(const QString &name, const QJsonObject &animation,
-                             const UpgradeContext &context, CarryOverReport &lost,
-                             Diagnostics &diagnostics)
+QJsonValue segmentCurve(const QVector<QJsonObject> &keys, int index, int channel, double v1,
+                        double v2, bool valueless, const AnimationUpgrade &upgrade)
 {
-    const AnimationUpgrade upgrade{name, context, lost, diagnostics};
-    countIgnoredTimelines(animation, lost);
-    QJsonObject upgraded;
-    if (animation.contains(QLatin1String("slots"))) {
-        upgraded.insert(QLatin1String("slots"),
-                        upgradeSlotTimelines(animation.value(QLatin1String("slots")).toObject(),
-                                             upgrade));
-    }
-    if (animation.contains(QLatin1String("bones"))) {
-        upgraded.insert(QLatin1String("bones"),
-                        upgradeBoneTimelines(animation.value(QLatin1String("bones")).toObject(),
-                                             upgrade));
-    }
-    upgraded.insert(QLatin1String("ffd"), upgradeDeformTimelines(animation, upgrade));
-    return upgraded;
+    if (index + 1 >= keys.size())
+        return lastKeyCurve();
+    const QJsonObject &key = keys.at(index);
+    const ChannelSegment segment{upgradeKeyTime(key), v1, upgradeKeyTime(keys.at(index + 1)), v2};
+    return keySegmentCurve(key, key.value(QLatin1String("curve")), segment, channel, valueless,
+                           upgrade)
+            .toJson();
 }

@@ -8,15 +8,6 @@ const QString timeField = QStringLiteral("time");
 const QString valueField = QStringLiteral("value");
 const QString curveField = QStringLiteral("curve");
 
-QJsonObject channelKey(const QJsonObject &source, double value, const QJsonValue &curve)
-{
-    QJsonObject key;
-    key.insert(timeField, source.value(timeField));
-    key.insert(valueField, value);
-    key.insert(curveField, curve);
-    return key;
-}
-
 QJsonArray upgradedRotate(const QJsonValue &timeline, const QString &bone,
                           const AnimationUpgrade &upgrade)
 {
@@ -46,89 +37,113 @@ QJsonArray upgradedRotate(const QJsonValue &timeline, const QString &bone,
     return upgraded;
 }
 
-// One channel of a timeline: a field of a combined translate or scale
-// timeline, or the value of a split one.
-QJsonArray channelOfKeys(const QVector<QJsonObject> &keys, const QString &field, int channel,
-                             double fallback, const AnimationUpgrade &upgrade)
+// What a channel's keys need of each source key, each member looked up once
+// for both channels of a combined timeline.
+struct SourceKey {
+    QJsonObject object;
+    QJsonValue time;
+    double seconds = 0;
+    QJsonValue curve;
+};
+
+QVector<SourceKey> sourceKeys(const QVector<QJsonObject> &keys)
 {
-    QJsonArray upgraded;
-    for (int i = 0; i < keys.size(); ++i) {
-        const double value = keyNumber(keys.at(i), field, fallback);
-        const double next =
-                i + 1 < keys.size() ? keyNumber(keys.at(i + 1), field, fallback) : value;
-        upgraded.append(channelKey(keys.at(i), value,
-                                   segmentCurve(keys, i, channel, value, next, false, upgrade)));
+    QVector<SourceKey> read;
+    read.reserve(keys.size());
+    for (const QJsonObject &key : keys) {
+        const QJsonValue time = key.value(timeField);
+        read.append({key, time, time.toDouble(), key.value(curveField)});
     }
-    return upgraded;
+    return read;
 }
 
-QJsonArray splitChannel(const QJsonValue &timeline, const QString &where, double fallback,
-                        const AnimationUpgrade &upgrade)
+// One channel of a timeline: a field of a combined translate or scale
+// timeline, or the value of a split one.
+QVector<NumberKey> channelOfKeys(const QVector<SourceKey> &keys, const QString &field,
+                                 int channel, double fallback, const AnimationUpgrade &upgrade)
 {
-    return channelOfKeys(timelineKeys(timeline, where, upgrade), valueField, 0, fallback, upgrade);
+    QVector<double> values;
+    values.reserve(keys.size());
+    for (const SourceKey &key : keys)
+        values.append(asJsonNumber(keyNumber(key.object, field, fallback)));
+    QVector<NumberKey> upgraded;
+    upgraded.reserve(keys.size());
+    for (int i = 0; i < keys.size(); ++i) {
+        const SourceKey &key = keys.at(i);
+        const bool last = i + 1 == keys.size();
+        const SegmentCurve curve = last
+                ? SegmentCurve()
+                : keySegmentCurve(key.object, key.curve,
+                                  {key.seconds, values.at(i), keys.at(i + 1).seconds,
+                                   values.at(i + 1)},
+                                  channel, false, upgrade);
+        upgraded.append({key.time, values.at(i), curve});
+    }
+    return upgraded;
 }
 
 // A translate or scale transform: the combined timeline split into its two
 // channels, or when there is none, the split timelines as they are.
 void upgradeTransform(const QJsonObject &timelines, const QString &bone, const QString &combined,
-                      double combinedFallback, double splitFallback, QJsonObject &upgraded,
-                      const AnimationUpgrade &upgrade)
+                      double combinedFallback, double splitFallback, SplitChannels &split,
+                      SplitChannels::Channel xChannel, const AnimationUpgrade &upgrade)
 {
     const QString xName = combined + QLatin1Char('x');
     const QString yName = combined + QLatin1Char('y');
+    const auto yChannel = SplitChannels::Channel(xChannel + 1);
     // Not QString::arg twice: a name may hold "%1".
     const auto where = [&bone](const QString &timeline) {
         return QStringLiteral("bone \"") + bone + QStringLiteral("\" \"") + timeline
                 + QLatin1Char('"');
     };
     if (timelines.contains(combined)) {
-        const QVector<QJsonObject> keys =
-                timelineKeys(timelines.value(combined), where(combined), upgrade);
-        upgraded.insert(xName, channelOfKeys(keys, QStringLiteral("x"), 0, combinedFallback,
-                                                 upgrade));
-        upgraded.insert(yName, channelOfKeys(keys, QStringLiteral("y"), 1, combinedFallback,
-                                                 upgrade));
+        const QVector<SourceKey> keys =
+                sourceKeys(timelineKeys(timelines.value(combined), where(combined), upgrade));
+        split.keys[xChannel] =
+                channelOfKeys(keys, QStringLiteral("x"), 0, combinedFallback, upgrade);
+        split.keys[yChannel] =
+                channelOfKeys(keys, QStringLiteral("y"), 1, combinedFallback, upgrade);
+        split.present[xChannel] = split.present[yChannel] = true;
         const int splitCount = int(timelines.contains(xName)) + int(timelines.contains(yName));
         if (splitCount > 0)
             upgrade.lost.count(Lost::SecondSpellings, splitCount);
         return;
     }
-    for (const QString &name : {xName, yName}) {
-        if (timelines.contains(name)) {
-            upgraded.insert(name, splitChannel(timelines.value(name), where(name),
-                                               splitFallback, upgrade));
-        }
+    const QString names[] = {xName, yName};
+    for (int i = 0; i < 2; ++i) {
+        if (!timelines.contains(names[i]))
+            continue;
+        const auto channel = SplitChannels::Channel(xChannel + i);
+        const QVector<SourceKey> keys =
+                sourceKeys(timelineKeys(timelines.value(names[i]), where(names[i]), upgrade));
+        split.keys[channel] = channelOfKeys(keys, valueField, 0, splitFallback, upgrade);
+        split.present[channel] = true;
     }
 }
 
-QJsonObject upgradedBone(const QJsonObject &timelines, const QString &bone,
+} // namespace
+
+UpgradedBone upgradeBone(const QString &bone, const QJsonValue &timelineValue,
                          const AnimationUpgrade &upgrade)
 {
-    QJsonObject upgraded;
+    const QJsonObject timelines = timelineValue.toObject();
+    UpgradedBone upgraded;
     if (timelines.contains(QLatin1String("rotate"))) {
-        upgraded.insert(QLatin1String("rotate"),
-                        upgradedRotate(timelines.value(QLatin1String("rotate")), bone, upgrade));
+        upgraded.timelines.insert(
+                QLatin1String("rotate"),
+                upgradedRotate(timelines.value(QLatin1String("rotate")), bone, upgrade));
     }
     // Older files always write the scale of a key; from 3.8 a missing one is 1.
     const double combinedScale = upgrade.context.newLayout ? 1 : 0;
-    upgradeTransform(timelines, bone, QStringLiteral("translate"), 0, 0, upgraded, upgrade);
-    upgradeTransform(timelines, bone, QStringLiteral("scale"), combinedScale, 1, upgraded,
-                     upgrade);
+    upgradeTransform(timelines, bone, QStringLiteral("translate"), 0, 0, upgraded.split,
+                     SplitChannels::TranslateX, upgrade);
+    upgradeTransform(timelines, bone, QStringLiteral("scale"), combinedScale, 1, upgraded.split,
+                     SplitChannels::ScaleX, upgrade);
     for (const char *shear : {"shear", "shearx", "sheary"}) {
         if (timelines.contains(QLatin1String(shear)))
             upgrade.lost.count(Lost::ShearTimelines);
     }
     if (timelines.contains(QLatin1String("inherit")))
         upgrade.lost.count(Lost::InheritTimelines);
-    return upgraded;
-}
-
-} // namespace
-
-QJsonObject upgradeBoneTimelines(const QJsonObject &bones, const AnimationUpgrade &upgrade)
-{
-    QJsonObject upgraded;
-    for (auto bone = bones.begin(); bone != bones.end(); ++bone)
-        upgraded.insert(bone.key(), upgradedBone(bone.value().toObject(), bone.key(), upgrade));
     return upgraded;
 }

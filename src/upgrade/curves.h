@@ -1,5 +1,6 @@
 #pragma once
 
+#include "animation/timeline.h"
 #include "carry_over.h"
 
 #include <QJsonObject>
@@ -26,8 +27,10 @@ struct ChannelSegment {
 //    change of value has no curve (a lost bump is counted). For a deform
 //    curve (`valueless`) y is already 0..1 and kept.
 //  - Anything else is returned as the file gives it.
-QJsonValue upgradedCurve(const QJsonObject &key, int channel, const ChannelSegment &segment,
-                         bool newLayout, bool valueless, CarryOverReport &lost);
+// `curve` is the key's "curve".
+SegmentCurve upgradedCurve(const QJsonObject &key, const QJsonValue &curve, int channel,
+                           const ChannelSegment &segment, bool newLayout, bool valueless,
+                           CarryOverReport &lost);
 
 // The same for the last key of a timeline, which has no segment: its curve
 // is never read, so none is kept.

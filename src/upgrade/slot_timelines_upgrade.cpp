@@ -82,7 +82,8 @@ SetupColor setupColorOf(const QString &slot, const UpgradeContext &context)
 // One key's colour in RRGGBBAA and its light channels as 0..1.
 struct KeyColor {
     QJsonValue color;
-    QVector<double> channels;
+    int channelCount = 0;
+    double channels[4] = {0, 0, 0, 0};
 };
 
 KeyColor keyColor(const QJsonObject &key, const ColorSpelling &spelling, const SetupColor &setup)
@@ -92,66 +93,57 @@ KeyColor keyColor(const QJsonObject &key, const ColorSpelling &spelling, const S
     if (spelling.digits == 0) {
         const double alpha = field.toDouble();
         result.color = setup.rgb + alphaDigits(alpha);
-        result.channels = {alpha};
+        result.channels[0] = alpha;
+        result.channelCount = 1;
         return result;
     }
     const QString text = field.toString();
     result.color = spelling.digits == 8 ? field : QJsonValue(text + setup.alpha);
-    const int channelCount = spelling.digits == 8 ? 4 : 3;
-    for (int i = 0; i < channelCount; ++i)
-        result.channels.append(channelValue(text, spelling.digits, i));
+    result.channelCount = spelling.digits == 8 ? 4 : 3;
+    for (int i = 0; i < result.channelCount; ++i)
+        result.channels[i] = channelValue(text, spelling.digits, i);
     return result;
-}
-
-// Channel curves made from one handle in seconds and value units come out a
-// rounding apart once normalised: those are the same curve.
-bool sameCurve(const QJsonValue &a, const QJsonValue &b)
-{
-    if (!a.isArray() || !b.isArray())
-        return a == b;
-    const QJsonArray left = a.toArray();
-    const QJsonArray right = b.toArray();
-    if (left.size() != right.size())
-        return false;
-    for (int i = 0; i < left.size(); ++i) {
-        if (std::abs(left.at(i).toDouble() - right.at(i).toDouble()) > 1e-9)
-            return false;
-    }
-    return true;
 }
 
 // One curve for a key whose channels may each have their own: the curve of
 // the first channel that moves.
-QJsonValue colorKeyCurve(const QVector<QJsonObject> &keys, const QVector<KeyColor> &colors,
-                         int index, const AnimationUpgrade &upgrade)
+SegmentCurve colorKeyCurve(const QVector<QJsonObject> &keys, const QVector<KeyColor> &colors,
+                           int index, const AnimationUpgrade &upgrade)
 {
-    const QJsonValue curve = keys.at(index).value(QLatin1String("curve"));
-    if (!upgrade.context.newLayout || !curve.isArray() || index + 1 >= keys.size())
-        return segmentCurve(keys, index, 0, 0, 0, false, upgrade);
-    const QVector<double> &from = colors.at(index).channels;
-    const QVector<double> &to = colors.at(index + 1).channels;
-    QJsonValue chosen;
+    const QJsonObject &key = keys.at(index);
+    const QJsonValue curve = key.value(QLatin1String("curve"));
+    if (index + 1 >= keys.size())
+        return SegmentCurve();
+    const double t1 = upgradeKeyTime(key);
+    const double t2 = upgradeKeyTime(keys.at(index + 1));
+    if (!upgrade.context.newLayout || !curve.isArray())
+        return keySegmentCurve(key, curve, {t1, 0, t2, 0}, 0, false, upgrade);
+    const KeyColor &from = colors.at(index);
+    const KeyColor &to = colors.at(index + 1);
+    SegmentCurve chosen;
     bool moved = false;
     bool differ = false;
-    for (int channel = 0; channel < from.size(); ++channel) {
-        const QJsonValue channelCurve = segmentCurve(keys, index, channel, from.at(channel),
-                                                     to.at(channel), false, upgrade);
-        if (from.at(channel) == to.at(channel))
+    for (int channel = 0; channel < from.channelCount; ++channel) {
+        const double v1 = from.channels[channel];
+        const double v2 = to.channels[channel];
+        const SegmentCurve channelCurve =
+                keySegmentCurve(key, curve, {t1, v1, t2, v2}, channel, false, upgrade);
+        if (v1 == v2)
             continue;
         if (!moved) {
             chosen = channelCurve;
             moved = true;
-        } else if (!sameCurve(channelCurve, chosen)) {
+        } else if (!channelCurve.isCloseTo(chosen)) {
             differ = true;
         }
     }
     if (differ)
         upgrade.lost.count(Lost::ColorChannelCurves);
-    return moved ? chosen : QJsonValue(QJsonValue::Undefined);
+    return moved ? chosen : SegmentCurve();
 }
 
-QJsonArray upgradedColor(const QJsonValue &timeline, const ColorSpelling &spelling,
-                         const QString &slot, const AnimationUpgrade &upgrade)
+QVector<ColorKey> upgradedColor(const QJsonValue &timeline, const ColorSpelling &spelling,
+                                const QString &slot, const AnimationUpgrade &upgrade)
 {
     const QVector<QJsonObject> keys = timelineKeys(
             timeline,
@@ -163,13 +155,11 @@ QJsonArray upgradedColor(const QJsonValue &timeline, const ColorSpelling &spelli
     colors.reserve(keys.size());
     for (const QJsonObject &key : keys)
         colors.append(keyColor(key, spelling, setup));
-    QJsonArray upgraded;
+    QVector<ColorKey> upgraded;
+    upgraded.reserve(keys.size());
     for (int i = 0; i < keys.size(); ++i) {
-        QJsonObject key;
-        key.insert(QLatin1String("time"), keys.at(i).value(QLatin1String("time")));
-        key.insert(QLatin1String("color"), colors.at(i).color);
-        key.insert(QLatin1String("curve"), colorKeyCurve(keys, colors, i, upgrade));
-        upgraded.append(key);
+        upgraded.append({keys.at(i).value(QLatin1String("time")), colors.at(i).color,
+                         colorKeyCurve(keys, colors, i, upgrade)});
     }
     return upgraded;
 }
@@ -196,14 +186,17 @@ QJsonArray upgradedAttachments(const QJsonValue &timeline, const QString &slot,
     return upgraded;
 }
 
-QJsonObject upgradedSlot(const QJsonObject &timelines, const QString &slot,
+} // namespace
+
+UpgradedSlot upgradeSlot(const QString &slot, const QJsonValue &timelineValue,
                          const AnimationUpgrade &upgrade)
 {
-    QJsonObject upgraded;
+    const QJsonObject timelines = timelineValue.toObject();
+    UpgradedSlot upgraded;
     if (timelines.contains(QLatin1String("attachment"))) {
-        upgraded.insert(QLatin1String("attachment"),
-                        upgradedAttachments(timelines.value(QLatin1String("attachment")), slot,
-                                            upgrade));
+        upgraded.timelines.insert(QLatin1String("attachment"),
+                                  upgradedAttachments(timelines.value(QLatin1String("attachment")),
+                                                      slot, upgrade));
     }
     bool colorRead = false;
     for (const ColorSpelling &spelling : colorSpellings) {
@@ -215,19 +208,10 @@ QJsonObject upgradedSlot(const QJsonObject &timelines, const QString &slot,
             continue;
         }
         colorRead = true;
-        upgraded.insert(QLatin1String("color"), upgradedColor(timeline, spelling, slot, upgrade));
+        upgraded.hasColor = true;
+        upgraded.colorKeys = upgradedColor(timeline, spelling, slot, upgrade);
         if (spelling.hasDark)
             upgrade.lost.count(Lost::DarkColorTimelines);
     }
-    return upgraded;
-}
-
-} // namespace
-
-QJsonObject upgradeSlotTimelines(const QJsonObject &slots, const AnimationUpgrade &upgrade)
-{
-    QJsonObject upgraded;
-    for (auto slot = slots.begin(); slot != slots.end(); ++slot)
-        upgraded.insert(slot.key(), upgradedSlot(slot.value().toObject(), slot.key(), upgrade));
     return upgraded;
 }

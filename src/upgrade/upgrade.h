@@ -1,5 +1,7 @@
 #pragma once
 
+#include "animation/bone_timelines.h"
+#include "animation/timeline.h"
 #include "carry_over.h"
 #include "diagnostics/diagnostics.h"
 
@@ -11,7 +13,7 @@
 #include <QVector>
 
 // Newer Spine files are turned into the 2.x layout that the writers read,
-// once for the setup pose and the skins, then one animation at a time as the
+// once for the setup pose and the skins, then an animation a piece at a time as the
 // document is written, so that an upgraded copy of the animations is never
 // held whole.
 
@@ -56,7 +58,7 @@ struct UpgradeContext {
 
 struct UpgradedSetup {
     // bones, ik, slots and skins in the 2.x layout; "animations" as the
-    // file holds it, each to be passed through upgradeAnimation.
+    // file holds it, each to be upgraded a piece at a time (below).
     QJsonObject skeleton;
     UpgradeContext context;
 };
@@ -71,9 +73,39 @@ QString versionNote(const QJsonObject &root);
 UpgradedSetup upgradeSetup(const QJsonObject &root, CarryOverReport &lost,
                            Diagnostics &diagnostics);
 
-// One animation in the 2.x layout. Bone translate and scale timelines come
-// out split by channel ("translatex", "translatey", "scalex", "scaley", each
-// key {"time", "value", "curve"}), every curve in the 2.x form.
-QJsonObject upgradeAnimation(const QString &name, const QJsonObject &animation,
-                             const UpgradeContext &context, CarryOverReport &lost,
-                             Diagnostics &diagnostics);
+// One animation is upgraded a piece at a time, as the writers take it: each
+// animated slot, each animated bone, then the deform timelines, so that no
+// upgraded copy of a whole animation is held. Every piece of one animation
+// shares this.
+struct AnimationUpgrade {
+    QString name;
+    const UpgradeContext &context;
+    CarryOverReport &lost;
+    Diagnostics &diagnostics;
+};
+
+// Counts the timelines the document has no place for; once per animation.
+void countIgnoredTimelines(const QJsonObject &animation, CarryOverReport &lost);
+
+// One animated slot in the 2.x layout: "attachment" keys as JSON, its colour
+// timeline (in whatever spelling) as colour keys read already.
+struct UpgradedSlot {
+    QJsonObject timelines;
+    bool hasColor = false;
+    QVector<ColorKey> colorKeys;
+};
+UpgradedSlot upgradeSlot(const QString &slot, const QJsonValue &timelines,
+                         const AnimationUpgrade &upgrade);
+
+// One animated bone: "rotate" as JSON, translate and scale split by channel,
+// every curve in the 2.x form.
+struct UpgradedBone {
+    QJsonObject timelines;
+    SplitChannels split;
+};
+UpgradedBone upgradeBone(const QString &bone, const QJsonValue &timelines,
+                         const AnimationUpgrade &upgrade);
+
+// The "ffd" section of the animation, undefined when it has no deform
+// section.
+QJsonValue upgradeDeformTimelines(const QJsonObject &animation, const AnimationUpgrade &upgrade);
