@@ -27,7 +27,7 @@ void appendBonePass(QString &out, const QString &target, const QJsonArray &keys,
     appendKeyedTimeline(
             out, keys, pass.startValue,
             [&](const QJsonObject &key) {
-                return pass.isRotation ? rotation.next(key)
+                return pass.isRotation ? rotation.next(writtenRotation(key))
                                        : pass.sign * key.value(field).toDouble();
             },
             [&](QString &text, double value) {
@@ -49,6 +49,7 @@ const BonePass translateYPass = {"dy", "y", -1, 0, false};
 
 // The passes of split channels, in the same order as the combined ones.
 const BonePass splitPasses[SplitChannels::Count] = {
+        {"dangle", "value", 1, 0, true},
         {"dxScale", "value", 1, 1, false},
         {"dyScale", "value", 1, 1, false},
         {"dx", "value", 1, 0, false},
@@ -56,12 +57,16 @@ const BonePass splitPasses[SplitChannels::Count] = {
 };
 
 void appendChannelPass(QString &out, const QString &target, const QVector<NumberKey> &keys,
-                       const BonePass &pass, const PartDone &partDone)
+                       const BonePass &pass, bool rotateAsWritten, const PartDone &partDone)
 {
     const QString property = QLatin1String(pass.property);
+    RotationValues rotation(rotateAsWritten, keys.isEmpty() ? 0 : keys.first().value);
     out += QLatin1String("\tSequentialAnimation {\n");
     appendReadTimeline(
-            out, keys, pass.startValue, [&](double value) { return pass.sign * value; },
+            out, keys, pass.startValue,
+            [&](double value) {
+                return pass.isRotation ? rotation.next(value) : pass.sign * value;
+            },
             [&](QString &text, double value) {
                 appendPropertyActionNumber(text, target, property, value);
             },
@@ -78,7 +83,8 @@ void appendSplitChannels(QString &out, const QString &target, const SplitChannel
 {
     for (int channel = 0; channel < SplitChannels::Count; ++channel) {
         if (split.present[channel])
-            appendChannelPass(out, target, split.keys[channel], splitPasses[channel], partDone);
+            appendChannelPass(out, target, split.keys[channel], splitPasses[channel],
+                              split.rotateAsWritten, partDone);
     }
 }
 
@@ -107,13 +113,13 @@ void appendNumberAnimation(QString &out, const QString &target, const QString &p
 void appendBoneSequences(QString &out, const QString &target, const QJsonObject &timelines,
                          const SplitChannels *split, const PartDone &partDone)
 {
-    const QJsonValue rotate = timelines.value(QLatin1String("rotate"));
-    if (!rotate.isUndefined())
-        appendBonePass(out, target, rotate.toArray(), rotatePass, partDone);
     if (split) {
         appendSplitChannels(out, target, *split, partDone);
         return;
     }
+    const QJsonValue rotate = timelines.value(QLatin1String("rotate"));
+    if (!rotate.isUndefined())
+        appendBonePass(out, target, rotate.toArray(), rotatePass, partDone);
     const QJsonValue scale = timelines.value(QLatin1String("scale"));
     if (!scale.isUndefined()) {
         appendBonePass(out, target, scale.toArray(), scaleXPass, partDone);

@@ -15,19 +15,21 @@ QString writeBoneTimelines(const QJsonObject &bones, const IdTable &ids = IdTabl
 void appendBoneTimelines(QString &out, const QJsonObject &bones, const IdTable &ids,
                          const PartDone &partDone = PartDone());
 
-// A bone's translate and scale split by channel, each channel with its own
-// keys and curves, read already.
+// A bone's timelines read already, one per channel, each with its own keys
+// and curves: rotate (the values as the file writes them), then translate
+// and scale split by channel.
 struct SplitChannels {
     // In the order in which they are written.
-    enum Channel { ScaleX, ScaleY, TranslateX, TranslateY, Count };
-    bool present[Count] = {false, false, false, false};
+    enum Channel { Rotate, ScaleX, ScaleY, TranslateX, TranslateY, Count };
+    bool present[Count] = {false, false, false, false, false};
     QVector<NumberKey> keys[Count];
+    // The rotate timeline had a "value" key: it plays as written.
+    bool rotateAsWritten = false;
 };
 
-// The sequences of one bone (the target id): "rotate" from its JSON
-// timelines, then its translate and scale, from `split` when given, else
-// "scale" and "translate" from the JSON. Long text is handed on through
-// partDone.
+// The sequences of one bone (the target id): from `split` when given, else
+// "rotate", "scale" and "translate" from its JSON timelines. Long text is
+// handed on through partDone.
 void appendBoneSequences(QString &out, const QString &target, const QJsonObject &timelines,
                          const SplitChannels *split, const PartDone &partDone = PartDone());
 

@@ -7,13 +7,6 @@ namespace {
 const QLatin1String valueField("value");
 const QLatin1String angleField("angle");
 
-// The value as the file writes it: "value", else "angle", else 0.
-double writtenValue(const QJsonObject &key)
-{
-    const QJsonValue value = key.value(valueField);
-    return value.isUndefined() ? key.value(angleField).toDouble() : value.toDouble();
-}
-
 // The angle negated and wrapped once into -180..180.
 double wrappedValue(double angle)
 {
@@ -32,6 +25,12 @@ double turned(double x, double turns)
 }
 
 } // namespace
+
+double writtenRotation(const QJsonObject &key)
+{
+    const QJsonValue value = key.value(valueField);
+    return value.isUndefined() ? key.value(angleField).toDouble() : value.toDouble();
+}
 
 double wholeTurns(double x, double previous)
 {
@@ -54,14 +53,20 @@ RotationValues::RotationValues(const QJsonArray &keys)
         }
     }
     if (m_asWritten && !keys.isEmpty())
-        m_shift = wholeTurns(-writtenValue(keys.first().toObject()), 0);
+        m_shift = wholeTurns(-writtenRotation(keys.first().toObject()), 0);
 }
 
-double RotationValues::next(const QJsonObject &key)
+RotationValues::RotationValues(bool asWritten, double firstWritten)
+    : m_asWritten(asWritten), m_shift(asWritten ? wholeTurns(-firstWritten, 0) : 0)
+{
+}
+
+// A short-turn timeline has no "value" key: what is written is its angle.
+double RotationValues::next(double written)
 {
     if (m_asWritten)
-        return turned(-writtenValue(key), m_shift);
-    const double wrapped = wrappedValue(key.value(angleField).toDouble());
+        return turned(-written, m_shift);
+    const double wrapped = wrappedValue(written);
     m_previous = turned(wrapped, wholeTurns(wrapped, m_previous));
     return m_previous;
 }

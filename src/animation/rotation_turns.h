@@ -10,15 +10,21 @@
 // the difference is not finite.
 double wholeTurns(double x, double previous);
 
-// The dangle value of each key of one rotate timeline, read in key order.
-// A timeline with a "value" key is played as written, whole turns included,
-// only shifted so that its first key lies within 180; any other one turns
-// the short way from each key to the next.
+// A rotate key's value as the file writes it: "value", else "angle", else 0.
+double writtenRotation(const QJsonObject &key);
+
+// The dangle value of each key of one rotate timeline, given the written
+// values in key order. A timeline with a "value" key is played as written,
+// whole turns included, only shifted so that its first key lies within 180;
+// any other one turns the short way from each key to the next.
 class RotationValues
 {
 public:
     explicit RotationValues(const QJsonArray &keys);
-    double next(const QJsonObject &key);
+    // For keys read already: whether the timeline had a "value" key, and the
+    // written value of its first key.
+    RotationValues(bool asWritten, double firstWritten);
+    double next(double written);
 
 private:
     bool m_asWritten = false;

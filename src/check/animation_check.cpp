@@ -24,12 +24,13 @@ const BoneTimeline boneTimelines[] = {
         {"scaley", "scaley keys", {"value", nullptr}},
 };
 
-// The split channels of an upgraded bone, in the order of the table above.
+// The channels of an upgraded bone, in the order of the table above.
 const struct {
     SplitChannels::Channel channel;
     const char *name;
     const char *keys;
 } splitTimelines[] = {
+        {SplitChannels::Rotate, "rotate", "rotate keys"},
         {SplitChannels::TranslateX, "translatex", "translatex keys"},
         {SplitChannels::TranslateY, "translatey", "translatey keys"},
         {SplitChannels::ScaleX, "scalex", "scalex keys"},

@@ -1,41 +1,12 @@
 #include "animation_parts.h"
 
-#include <cmath>
+#include "animation/rotation_turns.h"
 
 namespace {
 
 const QString timeField = QStringLiteral("time");
 const QString valueField = QStringLiteral("value");
 const QString curveField = QStringLiteral("curve");
-
-QJsonArray upgradedRotate(const QJsonValue &timeline, const QString &bone,
-                          const AnimationUpgrade &upgrade)
-{
-    const QVector<QJsonObject> keys =
-            timelineKeys(timeline, QStringLiteral("bone \"%1\" \"rotate\"").arg(bone), upgrade);
-    QVector<double> angles;
-    angles.reserve(keys.size());
-    for (const QJsonObject &key : keys) {
-        const bool hasValue = key.contains(valueField);
-        if (hasValue && key.contains(QLatin1String("angle")))
-            upgrade.lost.count(Lost::SecondSpellings);
-        angles.append(hasValue ? key.value(valueField).toDouble()
-                               : key.value(QLatin1String("angle")).toDouble());
-    }
-    QJsonArray upgraded;
-    for (int i = 0; i < keys.size(); ++i) {
-        const double next = i + 1 < keys.size() ? angles.at(i + 1) : angles.at(i);
-        // A "value" key keeps its spelling: the writer plays a timeline that
-        // has one as written, whole turns included.
-        const bool hasValue = keys.at(i).contains(valueField);
-        QJsonObject key;
-        key.insert(timeField, keys.at(i).value(timeField));
-        key.insert(hasValue ? valueField : QStringLiteral("angle"), angles.at(i));
-        key.insert(curveField, segmentCurve(keys, i, 0, angles.at(i), next, false, upgrade));
-        upgraded.append(key);
-    }
-    return upgraded;
-}
 
 // What a channel's keys need of each source key, each member looked up once
 // for both channels of a combined timeline.
@@ -57,15 +28,11 @@ QVector<SourceKey> sourceKeys(const QVector<QJsonObject> &keys)
     return read;
 }
 
-// One channel of a timeline: a field of a combined translate or scale
-// timeline, or the value of a split one.
-QVector<NumberKey> channelOfKeys(const QVector<SourceKey> &keys, const QString &field,
-                                 int channel, double fallback, const AnimationUpgrade &upgrade)
+// One channel of a timeline, given each key's value: the keys with their
+// curves over each segment.
+QVector<NumberKey> channelOfValues(const QVector<SourceKey> &keys, const QVector<double> &values,
+                                   int channel, const AnimationUpgrade &upgrade)
 {
-    QVector<double> values;
-    values.reserve(keys.size());
-    for (const SourceKey &key : keys)
-        values.append(asJsonNumber(keyNumber(key.object, field, fallback)));
     QVector<NumberKey> upgraded;
     upgraded.reserve(keys.size());
     for (int i = 0; i < keys.size(); ++i) {
@@ -80,6 +47,38 @@ QVector<NumberKey> channelOfKeys(const QVector<SourceKey> &keys, const QString &
         upgraded.append({key.time, values.at(i), curve});
     }
     return upgraded;
+}
+
+// One channel of a timeline: a field of a combined translate or scale
+// timeline, or the value of a split one.
+QVector<NumberKey> channelOfKeys(const QVector<SourceKey> &keys, const QString &field,
+                                 int channel, double fallback, const AnimationUpgrade &upgrade)
+{
+    QVector<double> values;
+    values.reserve(keys.size());
+    for (const SourceKey &key : keys)
+        values.append(asJsonNumber(keyNumber(key.object, field, fallback)));
+    return channelOfValues(keys, values, channel, upgrade);
+}
+
+// Rotate keys as the file writes them: "value" (4.x) before "angle". A
+// timeline with a "value" key is played as written, so that is kept.
+void upgradeRotate(const QJsonValue &timeline, const QString &bone, SplitChannels &split,
+                   const AnimationUpgrade &upgrade)
+{
+    const QVector<SourceKey> keys = sourceKeys(
+            timelineKeys(timeline, QStringLiteral("bone \"%1\" \"rotate\"").arg(bone), upgrade));
+    QVector<double> values;
+    values.reserve(keys.size());
+    for (const SourceKey &key : keys) {
+        const bool hasValue = key.object.contains(valueField);
+        if (hasValue && key.object.contains(QLatin1String("angle")))
+            upgrade.lost.count(Lost::SecondSpellings);
+        split.rotateAsWritten = split.rotateAsWritten || hasValue;
+        values.append(asJsonNumber(writtenRotation(key.object)));
+    }
+    split.keys[SplitChannels::Rotate] = channelOfValues(keys, values, 0, upgrade);
+    split.present[SplitChannels::Rotate] = true;
 }
 
 // A translate or scale transform: the combined timeline split into its two
@@ -128,11 +127,8 @@ UpgradedBone upgradeBone(const QString &bone, const QJsonValue &timelineValue,
 {
     const QJsonObject timelines = timelineValue.toObject();
     UpgradedBone upgraded;
-    if (timelines.contains(QLatin1String("rotate"))) {
-        upgraded.timelines.insert(
-                QLatin1String("rotate"),
-                upgradedRotate(timelines.value(QLatin1String("rotate")), bone, upgrade));
-    }
+    if (timelines.contains(QLatin1String("rotate")))
+        upgradeRotate(timelines.value(QLatin1String("rotate")), bone, upgraded.split, upgrade);
     // Older files always write the scale of a key; from 3.8 a missing one is 1.
     const double combinedScale = upgrade.context.newLayout ? 1 : 0;
     upgradeTransform(timelines, bone, QStringLiteral("translate"), 0, 0, upgraded.split,

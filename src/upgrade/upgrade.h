@@ -97,8 +97,8 @@ struct UpgradedSlot {
 UpgradedSlot upgradeSlot(const QString &slot, const QJsonValue &timelines,
                          const AnimationUpgrade &upgrade);
 
-// One animated bone: "rotate" as JSON, translate and scale split by channel,
-// every curve in the 2.x form.
+// One animated bone: its rotate, translate and scale timelines read already,
+// translate and scale split by channel, every curve in the 2.x form.
 struct UpgradedBone {
     QJsonObject timelines;
     SplitChannels split;
