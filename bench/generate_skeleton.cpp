@@ -39,9 +39,7 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 #include <QString>
 #include <QVector>
 
@@ -897,13 +895,10 @@ private:
     // way, whole turns included, so that both spellings play alike.
     static QVector<double> valuesAsAnEditorWrites(const QVector<double> &angles)
     {
-        QJsonArray keys;
-        for (double angle : angles)
-            keys.append(QJsonObject{{QStringLiteral("angle"), angle}});
-        RotationValues shortTurns(keys);
+        RotationValues shortTurns(false, 0);
         QVector<double> values;
-        for (const QJsonValue &key : keys)
-            values.append(-shortTurns.next(key.toObject()));
+        for (double angle : angles)
+            values.append(-shortTurns.next(angle));
         return values;
     }
 
