@@ -409,7 +409,7 @@ struct Stages {
 
 // The functions whose inclusive counts make each stage; none calls another
 // of its stage.
-const char *const parseFunctions[] = {"loadSkeletonJson("};
+const char *const parseFunctions[] = {"loadSkeleton("};
 const char *const upgradeFunctions[] = {"upgradeSetup(", "upgradeSlot(", "upgradeBone(",
                                         "upgradeDeformTimelines(", "countIgnoredTimelines(",
                                         "versionNote(", "needsUpgrade("};
