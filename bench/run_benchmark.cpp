@@ -259,12 +259,14 @@ Row measure(const Options &options, double sizeMb, const InputKind &kind)
     // Only the plain 4.2 skeleton is also written as a binary export.
     const bool binary = layout42 && !*kind.variant && options.binary42;
     const std::string skel = base + ".skel";
+    // Its own document, so that the output size stays the JSON conversion's.
+    const std::string skelOutput = base + "-skel.qml";
     if (binary) {
         runChecked({options.generator, skel, std::to_string(target), std::to_string(options.seed),
                     "--layout", "4.2-binary"},
                    log);
         row.binaryMb = double(fileSize(skel)) / bytesPerMb;
-        runChecked({options.converter, skel, output}, log);
+        runChecked({options.converter, skel, skelOutput}, log);
     }
     std::vector<double> binaryTimes, binaryPeaks;
     std::vector<double> parseTimes, convertTimes, parsePeaks, convertPeaks;
@@ -276,7 +278,7 @@ Row measure(const Options &options, double sizeMb, const InputKind &kind)
         convertTimes.push_back(convert.seconds);
         convertPeaks.push_back(convert.peakMb);
         if (binary) {
-            const Run fromBinary = runChecked({options.converter, skel, output}, log);
+            const Run fromBinary = runChecked({options.converter, skel, skelOutput}, log);
             binaryTimes.push_back(fromBinary.seconds);
             binaryPeaks.push_back(fromBinary.peakMb);
         }
@@ -293,6 +295,7 @@ Row measure(const Options &options, double sizeMb, const InputKind &kind)
     row.convertSpread = spread(convertTimes, row.convertSeconds);
     row.outputMb = double(fileSize(output)) / bytesPerMb;
     std::remove(output.c_str());
+    std::remove(skelOutput.c_str());
     return row;
 }
 
