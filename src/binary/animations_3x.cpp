@@ -46,9 +46,9 @@ void readCurve(Reader3x &r, QJsonObject &key)
         return;
     }
     key.insert(QStringLiteral("curve"), cx1);
-    putNumber(key, QStringLiteral("c2"), cy1, 0);
-    putNumber(key, QStringLiteral("c3"), cx2, 1);
-    putNumber(key, QStringLiteral("c4"), cy2, 1);
+    insertUnless(key, QStringLiteral("c2"), cy1, 0);
+    insertUnless(key, QStringLiteral("c3"), cx2, 1);
+    insertUnless(key, QStringLiteral("c4"), cy2, 1);
 }
 
 // A timeline's keys: the time, the values, and a curve after every key but
@@ -69,30 +69,18 @@ QJsonArray readKeys(Reader3x &r, int minKeyBytes, bool curved, ReadValues readVa
     return keys;
 }
 
-void putUnlessEmpty(QJsonObject &object, const QString &key, const QJsonObject &value)
-{
-    if (!value.isEmpty())
-        object.insert(key, value);
-}
-
-void putUnlessEmpty(QJsonObject &object, const QString &key, const QJsonArray &value)
-{
-    if (!value.isEmpty())
-        object.insert(key, value);
-}
-
 QJsonArray readColourKeys(Reader3x &r)
 {
     return readKeys(r, 8, true, [&r](QJsonObject &key) {
-        key.insert(QStringLiteral("color"), colourText(r.input.readInt32()));
+        key.insert(QStringLiteral("color"), hexRgba(quint32(r.input.readInt32())));
     });
 }
 
 QJsonArray readTwoColourKeys(Reader3x &r)
 {
     return readKeys(r, 12, true, [&r](QJsonObject &key) {
-        key.insert(QStringLiteral("light"), colourText(r.input.readInt32()));
-        key.insert(QStringLiteral("dark"), darkColourText(r.input.readInt32()));
+        key.insert(QStringLiteral("light"), hexRgba(quint32(r.input.readInt32())));
+        key.insert(QStringLiteral("dark"), hexRgb(quint32(r.input.readInt32())));
     });
 }
 
@@ -189,9 +177,9 @@ QJsonObject readConstraintTimelines(Reader3x &r, const QStringList &table, const
 QJsonObject readIkTimelines(Reader3x &r)
 {
     const auto readIkKey = [&r](QJsonObject &key) {
-        putNumber(key, QStringLiteral("mix"), number(r, r.input.readFloat(), 4), 1);
+        insertUnless(key, QStringLiteral("mix"), number(r, r.input.readFloat(), 4), 1);
         if (r.features.softKey)
-            putNumber(key, QStringLiteral("softness"), number(r, r.input.readFloat(), 2), 0);
+            insertUnless(key, QStringLiteral("softness"), number(r, r.input.readFloat(), 2), 0);
         if (r.input.readSignedByte() == -1)
             key.insert(QStringLiteral("bendPositive"), false);
         if (r.features.compress && r.input.readBool())
@@ -207,7 +195,7 @@ QJsonObject readTransformTimelines(Reader3x &r)
 {
     const auto readTransformKey = [&r](QJsonObject &key) {
         for (const char *mix : {"rotateMix", "translateMix", "scaleMix", "shearMix"})
-            putNumber(key, QLatin1String(mix), number(r, r.input.readFloat(), 4), 1);
+            insertUnless(key, QLatin1String(mix), number(r, r.input.readFloat(), 4), 1);
     };
     return readConstraintTimelines(r, r.transformConstraints, "transform constraint",
                                    "transform constraints", 20, readTransformKey);
@@ -216,15 +204,15 @@ QJsonObject readTransformTimelines(Reader3x &r)
 QJsonArray readPathValueKeys(Reader3x &r, const QString &name)
 {
     return readKeys(r, 8, true, [&r, &name](QJsonObject &key) {
-        putNumber(key, name, number(r, r.input.readFloat(), 4), 0);
+        insertUnless(key, name, number(r, r.input.readFloat(), 4), 0);
     });
 }
 
 QJsonArray readPathMixKeys(Reader3x &r)
 {
     return readKeys(r, 12, true, [&r](QJsonObject &key) {
-        putNumber(key, QStringLiteral("rotateMix"), number(r, r.input.readFloat(), 4), 1);
-        putNumber(key, QStringLiteral("translateMix"), number(r, r.input.readFloat(), 4), 1);
+        insertUnless(key, QStringLiteral("rotateMix"), number(r, r.input.readFloat(), 4), 1);
+        insertUnless(key, QStringLiteral("translateMix"), number(r, r.input.readFloat(), 4), 1);
     });
 }
 
@@ -324,7 +312,7 @@ void readEventKey(Reader3x &r, QJsonObject &key)
     const qint32 intValue = r.input.readZigzag();
     if (intValue != event.intValue)
         key.insert(QStringLiteral("int"), intValue);
-    putNumber(key, QStringLiteral("float"), shortestFloat(r.input.readFloat()), event.floatValue);
+    insertUnless(key, QStringLiteral("float"), shortestFloat(r.input.readFloat()), event.floatValue);
     if (r.input.readBool()) {
         QString string = r.input.readString();
         if (string.isNull())
@@ -333,8 +321,8 @@ void readEventKey(Reader3x &r, QJsonObject &key)
             key.insert(QStringLiteral("string"), string);
     }
     if (r.features.volume && !event.audio.isNull()) {
-        putNumber(key, QStringLiteral("volume"), number(r, r.input.readFloat(), 4), event.volume);
-        putNumber(key, QStringLiteral("balance"), number(r, r.input.readFloat(), 4), event.balance);
+        insertUnless(key, QStringLiteral("volume"), number(r, r.input.readFloat(), 4), event.volume);
+        insertUnless(key, QStringLiteral("balance"), number(r, r.input.readFloat(), 4), event.balance);
     }
 }
 
@@ -354,36 +342,36 @@ QJsonObject readAnimation3x(Reader3x &r, const QString &name)
     };
     {
         ContextScope scope(r.input, section("slot timelines"));
-        putUnlessEmpty(animation, QStringLiteral("slots"), readSlotTimelines(r));
+        insertUnlessEmpty(animation, QStringLiteral("slots"), readSlotTimelines(r));
     }
     {
         ContextScope scope(r.input, section("bone timelines"));
-        putUnlessEmpty(animation, QStringLiteral("bones"), readBoneTimelines(r));
+        insertUnlessEmpty(animation, QStringLiteral("bones"), readBoneTimelines(r));
     }
     {
         ContextScope scope(r.input, section("IK timelines"));
-        putUnlessEmpty(animation, QStringLiteral("ik"), readIkTimelines(r));
+        insertUnlessEmpty(animation, QStringLiteral("ik"), readIkTimelines(r));
     }
     {
         ContextScope scope(r.input, section("transform timelines"));
-        putUnlessEmpty(animation, QStringLiteral("transform"), readTransformTimelines(r));
+        insertUnlessEmpty(animation, QStringLiteral("transform"), readTransformTimelines(r));
     }
     {
         ContextScope scope(r.input, section("path timelines"));
-        putUnlessEmpty(animation, newSpellings(r) ? QStringLiteral("path") : QStringLiteral("paths"),
+        insertUnlessEmpty(animation, newSpellings(r) ? QStringLiteral("path") : QStringLiteral("paths"),
                        readPathTimelines(r));
     }
     {
         ContextScope scope(r.input, section("deform timelines"));
-        putUnlessEmpty(animation, QStringLiteral("deform"), readDeformTimelines(r));
+        insertUnlessEmpty(animation, QStringLiteral("deform"), readDeformTimelines(r));
     }
     {
         ContextScope scope(r.input, section("draw order"));
-        putUnlessEmpty(animation, QStringLiteral("drawOrder"), readDrawOrder(r));
+        insertUnlessEmpty(animation, QStringLiteral("drawOrder"), readDrawOrder(r));
     }
     {
         ContextScope scope(r.input, section("events"));
-        putUnlessEmpty(animation, QStringLiteral("events"), readEventKeys(r));
+        insertUnlessEmpty(animation, QStringLiteral("events"), readEventKeys(r));
     }
     return animation;
 }

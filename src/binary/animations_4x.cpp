@@ -10,18 +10,6 @@
 
 namespace {
 
-void insertUnlessEmpty(QJsonObject &json, const QString &key, const QJsonObject &value)
-{
-    if (!value.isEmpty())
-        json.insert(key, value);
-}
-
-void insertUnlessEmpty(QJsonObject &json, const QString &key, const QJsonArray &value)
-{
-    if (!value.isEmpty())
-        json.insert(key, value);
-}
-
 enum CurveType { Linear = 0, Stepped = 1, Bezier = 2 };
 
 // Decimals of curve handles: cx is a time, cy is in its channel's units.

@@ -21,17 +21,12 @@ struct AttachmentPlace {
 
 void putColour(Reader3x &r, QJsonObject &attachment, const char *omitted)
 {
-    const QString colour = colourText(r.input.readInt32());
-    if (omitted == nullptr || colour != QLatin1String(omitted))
-        attachment.insert(QStringLiteral("color"), colour);
+    insertColor(attachment, quint32(r.input.readInt32()), omitted);
 }
 
-// The image path, written only where it differs from the attachment's name.
 void readPathText(Reader3x &r, QJsonObject &attachment, const QString &shownName)
 {
-    const QString path = readRef(r);
-    if (!path.isNull() && path != shownName)
-        attachment.insert(QStringLiteral("path"), path);
+    insertPath(attachment, readRef(r), shownName);
 }
 
 QJsonArray readFloats(Reader3x &r, qint64 count, int decimals)
@@ -82,11 +77,11 @@ void readRegion(Reader3x &r, QJsonObject &a, const QString &shownName)
 {
     readPathText(r, a, shownName);
     const int scaleDecimals = r.features.skinBones ? 4 : 3;
-    putNumber(a, QStringLiteral("rotation"), number(r, r.input.readFloat(), 2), 0);
-    putNumber(a, QStringLiteral("x"), number(r, r.input.readFloat(), 2), 0);
-    putNumber(a, QStringLiteral("y"), number(r, r.input.readFloat(), 2), 0);
-    putNumber(a, QStringLiteral("scaleX"), number(r, r.input.readFloat(), scaleDecimals), 1);
-    putNumber(a, QStringLiteral("scaleY"), number(r, r.input.readFloat(), scaleDecimals), 1);
+    insertUnless(a, QStringLiteral("rotation"), number(r, r.input.readFloat(), 2), 0);
+    insertUnless(a, QStringLiteral("x"), number(r, r.input.readFloat(), 2), 0);
+    insertUnless(a, QStringLiteral("y"), number(r, r.input.readFloat(), 2), 0);
+    insertUnless(a, QStringLiteral("scaleX"), number(r, r.input.readFloat(), scaleDecimals), 1);
+    insertUnless(a, QStringLiteral("scaleY"), number(r, r.input.readFloat(), scaleDecimals), 1);
     a.insert(QStringLiteral("width"), number(r, r.input.readFloat(), 2));
     a.insert(QStringLiteral("height"), number(r, r.input.readFloat(), 2));
     putColour(r, a, "ffffffff");
@@ -114,8 +109,8 @@ void readMesh(Reader3x &r, QJsonObject &a, const QString &shownName, const Attac
     if (!r.nonessential)
         return;
     a.insert(QStringLiteral("edges"), readShorts(r));
-    putNumber(a, QStringLiteral("width"), number(r, r.input.readFloat(), 2), 0);
-    putNumber(a, QStringLiteral("height"), number(r, r.input.readFloat(), 2), 0);
+    insertUnless(a, QStringLiteral("width"), number(r, r.input.readFloat(), 2), 0);
+    insertUnless(a, QStringLiteral("height"), number(r, r.input.readFloat(), 2), 0);
 }
 
 void readLinkedMesh(Reader3x &r, QJsonObject &a, const QString &shownName)
@@ -130,8 +125,8 @@ void readLinkedMesh(Reader3x &r, QJsonObject &a, const QString &shownName)
         a.insert(QStringLiteral("deform"), false);
     if (!r.nonessential)
         return;
-    putNumber(a, QStringLiteral("width"), number(r, r.input.readFloat(), 2), 0);
-    putNumber(a, QStringLiteral("height"), number(r, r.input.readFloat(), 2), 0);
+    insertUnless(a, QStringLiteral("width"), number(r, r.input.readFloat(), 2), 0);
+    insertUnless(a, QStringLiteral("height"), number(r, r.input.readFloat(), 2), 0);
 }
 
 void readPath(Reader3x &r, QJsonObject &a, const AttachmentPlace &place)
@@ -150,9 +145,9 @@ void readPath(Reader3x &r, QJsonObject &a, const AttachmentPlace &place)
 
 void readPoint(Reader3x &r, QJsonObject &a)
 {
-    putNumber(a, QStringLiteral("rotation"), number(r, r.input.readFloat(), 2), 0);
-    putNumber(a, QStringLiteral("x"), number(r, r.input.readFloat(), 2), 0);
-    putNumber(a, QStringLiteral("y"), number(r, r.input.readFloat(), 2), 0);
+    insertUnless(a, QStringLiteral("rotation"), number(r, r.input.readFloat(), 2), 0);
+    insertUnless(a, QStringLiteral("x"), number(r, r.input.readFloat(), 2), 0);
+    insertUnless(a, QStringLiteral("y"), number(r, r.input.readFloat(), 2), 0);
     if (r.nonessential)
         putColour(r, a, "f1f100ff");
 }

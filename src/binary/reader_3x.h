@@ -7,6 +7,7 @@
 
 #include "binary_input.h"
 #include "json_number.h"
+#include "json_values.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -77,12 +78,6 @@ int readTableIndex(Reader3x &r, int tableSize, const char *what, const char *tab
 // A varint that must not be negative (a start or hull, bounded by the data,
 // not by the bytes left).
 int readNonNegative(Reader3x &r, const char *what);
-// 8 hex digits of RRGGBBAA.
-QString colourText(qint32 rgba);
-// 6 hex digits of the low 24 bits.
-QString darkColourText(qint32 rgb);
-// value under key unless it equals omitted (the export's default).
-void putNumber(QJsonObject &object, const QString &key, double value, double omitted);
 // "name" in quotes, for messages.
 QString quotedName(const QString &name);
 

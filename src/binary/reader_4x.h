@@ -1,6 +1,7 @@
 #pragma once
 
 #include "binary_input.h"
+#include "json_values.h"
 #include "layout_4x.h"
 
 #include <QHash>
@@ -192,10 +193,3 @@ private:
 // kind "name" for messages; a long name is cut, so that a message built for
 // every item of a file with long names stays cheap.
 QString quotedName(const char *kind, const QString &name);
-
-// Helpers for the JSON values, shared by the parts of the reader.
-QString hexRgba(quint32 rgba);
-QString hexRgb(quint32 rgb);
-// Inserts value unless it equals the default the JSON export leaves out.
-void insertUnless(QJsonObject &json, const QString &key, double value, double defaultValue);
-void insertIfTrue(QJsonObject &json, const QString &key, bool value);

@@ -47,12 +47,6 @@ Features3x featuresOf(int code)
     return f;
 }
 
-void putTrue(QJsonObject &object, const QString &key, bool value)
-{
-    if (value)
-        object.insert(key, true);
-}
-
 // Versions between the last export seen without a feature and the first
 // seen with it: the reader assumes the feature, and this turns it off for a
 // second reading. False outside those windows.
@@ -172,21 +166,19 @@ QJsonObject readBone(Reader3x &r, int index)
         bone.insert(QStringLiteral("parent"), r.bones.at(parent));
     }
     const int scaleDecimals = r.features.skinBones ? 4 : 3;
-    putNumber(bone, QStringLiteral("rotation"), number(r, r.input.readFloat(), 2), 0);
-    putNumber(bone, QStringLiteral("x"), number(r, r.input.readFloat(), 2), 0);
-    putNumber(bone, QStringLiteral("y"), number(r, r.input.readFloat(), 2), 0);
-    putNumber(bone, QStringLiteral("scaleX"), number(r, r.input.readFloat(), scaleDecimals), 1);
-    putNumber(bone, QStringLiteral("scaleY"), number(r, r.input.readFloat(), scaleDecimals), 1);
-    putNumber(bone, QStringLiteral("shearX"), number(r, r.input.readFloat(), 2), 0);
-    putNumber(bone, QStringLiteral("shearY"), number(r, r.input.readFloat(), 2), 0);
-    putNumber(bone, QStringLiteral("length"), number(r, r.input.readFloat(), 2), 0);
+    insertUnless(bone, QStringLiteral("rotation"), number(r, r.input.readFloat(), 2), 0);
+    insertUnless(bone, QStringLiteral("x"), number(r, r.input.readFloat(), 2), 0);
+    insertUnless(bone, QStringLiteral("y"), number(r, r.input.readFloat(), 2), 0);
+    insertUnless(bone, QStringLiteral("scaleX"), number(r, r.input.readFloat(), scaleDecimals), 1);
+    insertUnless(bone, QStringLiteral("scaleY"), number(r, r.input.readFloat(), scaleDecimals), 1);
+    insertUnless(bone, QStringLiteral("shearX"), number(r, r.input.readFloat(), 2), 0);
+    insertUnless(bone, QStringLiteral("shearY"), number(r, r.input.readFloat(), 2), 0);
+    insertUnless(bone, QStringLiteral("length"), number(r, r.input.readFloat(), 2), 0);
     readBoneInheritance(r, bone);
     if (r.features.skinBones)
-        putTrue(bone, QStringLiteral("skin"), r.input.readBool());
+        insertIfTrue(bone, QStringLiteral("skin"), r.input.readBool());
     if (r.nonessential) {
-        const QString colour = colourText(r.input.readInt32());
-        if (colour != QLatin1String("9b9b9bff"))
-            bone.insert(QStringLiteral("color"), colour);
+        insertColor(bone, quint32(r.input.readInt32()), "9b9b9bff");
     }
     return bone;
 }
@@ -225,14 +217,9 @@ QJsonObject readSlot(Reader3x &r, int index)
     ContextScope scope(r.input, QStringLiteral("slot ") + quotedName(name));
     slot.insert(QStringLiteral("name"), name);
     slot.insert(QStringLiteral("bone"), r.bones.at(readTableIndex(r, r.bones.size(), "bone", "bones")));
-    const QString colour = colourText(r.input.readInt32());
-    if (colour != QLatin1String("ffffffff"))
-        slot.insert(QStringLiteral("color"), colour);
-    if (r.features.v36) {
-        const qint32 dark = r.input.readInt32();
-        if (dark != -1)
-            slot.insert(QStringLiteral("dark"), darkColourText(dark));
-    }
+    insertColor(slot, quint32(r.input.readInt32()), "ffffffff");
+    if (r.features.v36)
+        insertDarkColor(slot, r.input.readInt32());
     const QString attachment = readRef(r);
     if (!attachment.isNull())
         slot.insert(QStringLiteral("attachment"), attachment);
@@ -267,7 +254,7 @@ QJsonObject readConstraintStart(Reader3x &r, const QString &name)
             constraint.insert(QStringLiteral("order"), order);
     }
     if (r.features.skinBones)
-        putTrue(constraint, QStringLiteral("skin"), r.input.readBool());
+        insertIfTrue(constraint, QStringLiteral("skin"), r.input.readBool());
     const int boneCount = r.input.readCount(1);
     QJsonArray bones;
     for (int i = 0; i < boneCount; ++i)
@@ -280,17 +267,17 @@ QJsonObject readIkConstraint(Reader3x &r, const QString &name)
 {
     QJsonObject ik = readConstraintStart(r, name);
     ik.insert(QStringLiteral("target"), r.bones.at(readTableIndex(r, r.bones.size(), "bone", "bones")));
-    putNumber(ik, QStringLiteral("mix"), number(r, r.input.readFloat(), 4), 1);
+    insertUnless(ik, QStringLiteral("mix"), number(r, r.input.readFloat(), 4), 1);
     if (r.features.softness)
-        putNumber(ik, QStringLiteral("softness"), number(r, r.input.readFloat(), 2), 0);
+        insertUnless(ik, QStringLiteral("softness"), number(r, r.input.readFloat(), 2), 0);
     if (r.input.readSignedByte() == -1)
         ik.insert(QStringLiteral("bendPositive"), false);
     if (r.features.compress)
-        putTrue(ik, QStringLiteral("compress"), r.input.readBool());
+        insertIfTrue(ik, QStringLiteral("compress"), r.input.readBool());
     if (r.features.stretch)
-        putTrue(ik, QStringLiteral("stretch"), r.input.readBool());
+        insertIfTrue(ik, QStringLiteral("stretch"), r.input.readBool());
     if (r.features.compress)
-        putTrue(ik, QStringLiteral("uniform"), r.input.readBool());
+        insertIfTrue(ik, QStringLiteral("uniform"), r.input.readBool());
     return ik;
 }
 
@@ -300,8 +287,8 @@ QJsonObject readTransformConstraint(Reader3x &r, const QString &name)
     transform.insert(QStringLiteral("target"),
                      r.bones.at(readTableIndex(r, r.bones.size(), "bone", "bones")));
     if (r.features.v36) {
-        putTrue(transform, QStringLiteral("local"), r.input.readBool());
-        putTrue(transform, QStringLiteral("relative"), r.input.readBool());
+        insertIfTrue(transform, QStringLiteral("local"), r.input.readBool());
+        insertIfTrue(transform, QStringLiteral("relative"), r.input.readBool());
     }
     const struct {
         const char *key;
@@ -312,7 +299,7 @@ QJsonObject readTransformConstraint(Reader3x &r, const QString &name)
                   {"rotateMix", 4, 1},    {"translateMix", 4, 1}, {"scaleMix", 4, 1},
                   {"shearMix", 4, 1}};
     for (const auto &field : fields)
-        putNumber(transform, QLatin1String(field.key),
+        insertUnless(transform, QLatin1String(field.key),
                   number(r, r.input.readFloat(), field.decimals), field.omitted);
     return transform;
 }
@@ -338,11 +325,11 @@ QJsonObject readPathConstraint(Reader3x &r, const QString &name)
             {QStringLiteral("length"), QStringLiteral("fixed"), QStringLiteral("percent")}, 0);
     putMode(r, path, QStringLiteral("rotateMode"),
             {QStringLiteral("tangent"), QStringLiteral("chain"), QStringLiteral("chainScale")}, 0);
-    putNumber(path, QStringLiteral("rotation"), number(r, r.input.readFloat(), 2), 0);
-    putNumber(path, QStringLiteral("position"), number(r, r.input.readFloat(), 4), 0);
-    putNumber(path, QStringLiteral("spacing"), number(r, r.input.readFloat(), 4), 0);
-    putNumber(path, QStringLiteral("rotateMix"), number(r, r.input.readFloat(), 4), 1);
-    putNumber(path, QStringLiteral("translateMix"), number(r, r.input.readFloat(), 4), 1);
+    insertUnless(path, QStringLiteral("rotation"), number(r, r.input.readFloat(), 2), 0);
+    insertUnless(path, QStringLiteral("position"), number(r, r.input.readFloat(), 4), 0);
+    insertUnless(path, QStringLiteral("spacing"), number(r, r.input.readFloat(), 4), 0);
+    insertUnless(path, QStringLiteral("rotateMix"), number(r, r.input.readFloat(), 4), 1);
+    insertUnless(path, QStringLiteral("translateMix"), number(r, r.input.readFloat(), 4), 1);
     return path;
 }
 
@@ -388,14 +375,14 @@ QJsonObject eventJson(const EventData3x &event)
     QJsonObject json;
     if (event.intValue != 0)
         json.insert(QStringLiteral("int"), event.intValue);
-    putNumber(json, QStringLiteral("float"), event.floatValue, 0);
+    insertUnless(json, QStringLiteral("float"), event.floatValue, 0);
     if (!event.string.isEmpty())
         json.insert(QStringLiteral("string"), event.string);
     if (!event.audio.isEmpty())
         json.insert(QStringLiteral("audio"), event.audio);
     if (!event.audio.isNull()) {
-        putNumber(json, QStringLiteral("volume"), event.volume, 1);
-        putNumber(json, QStringLiteral("balance"), event.balance, 0);
+        insertUnless(json, QStringLiteral("volume"), event.volume, 1);
+        insertUnless(json, QStringLiteral("balance"), event.balance, 0);
     }
     return json;
 }
@@ -425,18 +412,6 @@ QJsonObject readAnimations(Reader3x &r)
         animations.insert(name, readAnimation3x(r, name));
     }
     return toObject(animations);
-}
-
-void putUnlessEmpty(QJsonObject &root, const QString &key, const QJsonArray &array)
-{
-    if (!array.isEmpty())
-        root.insert(key, array);
-}
-
-void putUnlessEmpty(QJsonObject &root, const QString &key, const QJsonObject &object)
-{
-    if (!object.isEmpty())
-        root.insert(key, object);
 }
 
 // "1 bone", "12 bones".
@@ -496,22 +471,6 @@ int readNonNegative(Reader3x &r, const char *what)
     if (value < 0)
         failIn(r, QStringLiteral("a %1 of %2").arg(QLatin1String(what)).arg(quint32(value)));
     return value;
-}
-
-QString colourText(qint32 rgba)
-{
-    return QStringLiteral("%1").arg(quint32(rgba), 8, 16, QLatin1Char('0'));
-}
-
-QString darkColourText(qint32 rgb)
-{
-    return QStringLiteral("%1").arg(quint32(rgb) & 0xFFFFFFu, 6, 16, QLatin1Char('0'));
-}
-
-void putNumber(QJsonObject &object, const QString &key, double value, double omitted)
-{
-    if (value != omitted)
-        object.insert(key, value);
 }
 
 QJsonObject toObject(const JsonMembers &members)
@@ -577,16 +536,16 @@ QJsonObject readSkeletonWith(const QByteArray &bytes, bool otherWindowLayout)
         readStringTable(r);
     root.insert(QStringLiteral("bones"), readBones(r));
     root.insert(QStringLiteral("slots"), readSlots(r));
-    putUnlessEmpty(root, QStringLiteral("ik"),
+    insertUnlessEmpty(root, QStringLiteral("ik"),
                    readConstraints(r, QStringLiteral("IK"), r.ikConstraints, readIkConstraint));
-    putUnlessEmpty(root, QStringLiteral("transform"),
+    insertUnlessEmpty(root, QStringLiteral("transform"),
                    readConstraints(r, QStringLiteral("transform"), r.transformConstraints,
                                    readTransformConstraint));
-    putUnlessEmpty(root, QStringLiteral("path"),
+    insertUnlessEmpty(root, QStringLiteral("path"),
                    readConstraints(r, QStringLiteral("path"), r.pathConstraints, readPathConstraint));
     root.insert(QStringLiteral("skins"), readSkins3x(r));
-    putUnlessEmpty(root, QStringLiteral("events"), readEvents(r));
-    putUnlessEmpty(root, QStringLiteral("animations"), readAnimations(r));
+    insertUnlessEmpty(root, QStringLiteral("events"), readEvents(r));
+    insertUnlessEmpty(root, QStringLiteral("animations"), readAnimations(r));
     if (input.bytesLeft() > 0) {
         // Reading the first extra byte puts the message's offset on it.
         input.readByte();

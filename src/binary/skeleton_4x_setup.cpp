@@ -71,9 +71,7 @@ QJsonObject Reader4x::readBone(int index)
         bone.insert(m_layout.inheritKey, mode);
     insertIfTrue(bone, QStringLiteral("skin"), m_in.readBool());
     if (m_nonessential) {
-        const QString color = hexRgba(quint32(m_in.readInt32()));
-        if (color != QLatin1String("9b9b9bff"))
-            bone.insert(QStringLiteral("color"), color);
+        insertColor(bone, quint32(m_in.readInt32()), "9b9b9bff");
         if (m_layout.editorVisibility) {
             const QString icon = m_in.readString();
             if (!icon.isEmpty())
@@ -98,12 +96,8 @@ QJsonArray Reader4x::readSlots()
         ContextScope slotScope(m_in, quotedName("slot", name));
         slot.insert(QStringLiteral("name"), name);
         slot.insert(QStringLiteral("bone"), readReference(m_bones));
-        const QString color = hexRgba(quint32(m_in.readInt32()));
-        if (color != QLatin1String("ffffffff"))
-            slot.insert(QStringLiteral("color"), color);
-        const qint32 dark = m_in.readInt32();
-        if (dark != -1)
-            slot.insert(QStringLiteral("dark"), hexRgb(quint32(dark)));
+        insertColor(slot, quint32(m_in.readInt32()), "ffffffff");
+        insertDarkColor(slot, m_in.readInt32());
         const QString attachment = readStringRef();
         if (!attachment.isNull())
             slot.insert(QStringLiteral("attachment"), attachment);

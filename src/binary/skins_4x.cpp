@@ -10,19 +10,6 @@ QPair<QPair<int, int>, QString> meshKey(int skin, int slot, const QString &name)
     return {{skin, slot}, name};
 }
 
-void insertColor(QJsonObject &json, quint32 rgba, const char *defaultColor)
-{
-    const QString color = hexRgba(rgba);
-    if (defaultColor == nullptr || color != QLatin1String(defaultColor))
-        json.insert(QStringLiteral("color"), color);
-}
-
-void insertPath(QJsonObject &json, const QString &path, const QString &name)
-{
-    if (!path.isNull() && path != name)
-        json.insert(QStringLiteral("path"), path);
-}
-
 enum AttachmentType { RegionType, BoundingBoxType, MeshType, LinkedMeshType, PathType, PointType, ClippingType };
 
 // Flag bits of a 4.2 attachment.
@@ -78,16 +65,12 @@ Reader4x::SkinParts Reader4x::readNamedSkin(int index)
     skin.insert(QStringLiteral("name"), name);
     if (m_layout.skinColors && m_nonessential)
         insertColor(skin, quint32(m_in.readInt32()), "fe9e4fff");
-    const auto insertNames = [&skin](const QString &key, const QJsonArray &names) {
-        if (!names.isEmpty())
-            skin.insert(key, names);
-    };
-    insertNames(QStringLiteral("bones"), readNames(m_bones));
-    insertNames(QStringLiteral("ik"), readNames(m_ik));
-    insertNames(QStringLiteral("transform"), readNames(m_transform));
-    insertNames(QStringLiteral("path"), readNames(m_path));
+    insertUnlessEmpty(skin, QStringLiteral("bones"), readNames(m_bones));
+    insertUnlessEmpty(skin, QStringLiteral("ik"), readNames(m_ik));
+    insertUnlessEmpty(skin, QStringLiteral("transform"), readNames(m_transform));
+    insertUnlessEmpty(skin, QStringLiteral("path"), readNames(m_path));
     if (m_layout.physics)
-        insertNames(QStringLiteral("physics"), readNames(m_physics));
+        insertUnlessEmpty(skin, QStringLiteral("physics"), readNames(m_physics));
     readAttachmentBlock(parts, m_in.readCount(2));
     return parts;
 }
