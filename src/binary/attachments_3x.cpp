@@ -33,7 +33,7 @@ QJsonArray readFloats(Reader3x &r, qint64 count, int decimals)
 {
     QJsonArray values;
     for (qint64 i = 0; i < count; ++i)
-        values.append(number(r, r.input.readFloat(), decimals));
+        values.append(readNumber(r, decimals));
     return values;
 }
 
@@ -57,9 +57,9 @@ QJsonArray readWeightedVertices(Reader3x &r, int vertexCount)
         vertices.append(boneCount);
         for (int b = 0; b < boneCount; ++b) {
             vertices.append(readTableIndex(r, r.bones.size(), "bone", "bones"));
-            vertices.append(number(r, r.input.readFloat(), 5));
-            vertices.append(number(r, r.input.readFloat(), 5));
-            vertices.append(number(r, r.input.readFloat(), 5));
+            vertices.append(readNumber(r, 5));
+            vertices.append(readNumber(r, 5));
+            vertices.append(readNumber(r, 5));
         }
     }
     return vertices;
@@ -76,14 +76,9 @@ void readVertices(Reader3x &r, int vertexCount, QJsonObject &attachment, const A
 void readRegion(Reader3x &r, QJsonObject &a, const QString &shownName)
 {
     readPathText(r, a, shownName);
-    const int scaleDecimals = r.features.skinBones ? 4 : 3;
-    insertUnless(a, QStringLiteral("rotation"), number(r, r.input.readFloat(), 2), 0);
-    insertUnless(a, QStringLiteral("x"), number(r, r.input.readFloat(), 2), 0);
-    insertUnless(a, QStringLiteral("y"), number(r, r.input.readFloat(), 2), 0);
-    insertUnless(a, QStringLiteral("scaleX"), number(r, r.input.readFloat(), scaleDecimals), 1);
-    insertUnless(a, QStringLiteral("scaleY"), number(r, r.input.readFloat(), scaleDecimals), 1);
-    a.insert(QStringLiteral("width"), number(r, r.input.readFloat(), 2));
-    a.insert(QStringLiteral("height"), number(r, r.input.readFloat(), 2));
+    readPlacement(r, a);
+    a.insert(QStringLiteral("width"), readNumber(r, 2));
+    a.insert(QStringLiteral("height"), readNumber(r, 2));
     putColour(r, a, "ffffffff");
 }
 
@@ -94,6 +89,13 @@ void readBoundingBox(Reader3x &r, QJsonObject &a, const AttachmentPlace &place)
     readVertices(r, vertexCount, a, place);
     if (r.nonessential)
         putColour(r, a, "60f000ff");
+}
+
+// The size the editor shows a mesh at, nonessential.
+void readMeshSize(Reader3x &r, QJsonObject &a)
+{
+    readNumberUnless(r, a, QStringLiteral("width"), 2, 0);
+    readNumberUnless(r, a, QStringLiteral("height"), 2, 0);
 }
 
 void readMesh(Reader3x &r, QJsonObject &a, const QString &shownName, const AttachmentPlace &place)
@@ -109,8 +111,7 @@ void readMesh(Reader3x &r, QJsonObject &a, const QString &shownName, const Attac
     if (!r.nonessential)
         return;
     a.insert(QStringLiteral("edges"), readShorts(r));
-    insertUnless(a, QStringLiteral("width"), number(r, r.input.readFloat(), 2), 0);
-    insertUnless(a, QStringLiteral("height"), number(r, r.input.readFloat(), 2), 0);
+    readMeshSize(r, a);
 }
 
 void readLinkedMesh(Reader3x &r, QJsonObject &a, const QString &shownName)
@@ -123,10 +124,8 @@ void readLinkedMesh(Reader3x &r, QJsonObject &a, const QString &shownName)
     a.insert(QStringLiteral("parent"), readRequiredRef(r, QStringLiteral("the parent mesh")));
     if (!r.input.readBool())
         a.insert(QStringLiteral("deform"), false);
-    if (!r.nonessential)
-        return;
-    insertUnless(a, QStringLiteral("width"), number(r, r.input.readFloat(), 2), 0);
-    insertUnless(a, QStringLiteral("height"), number(r, r.input.readFloat(), 2), 0);
+    if (r.nonessential)
+        readMeshSize(r, a);
 }
 
 void readPath(Reader3x &r, QJsonObject &a, const AttachmentPlace &place)
@@ -145,16 +144,14 @@ void readPath(Reader3x &r, QJsonObject &a, const AttachmentPlace &place)
 
 void readPoint(Reader3x &r, QJsonObject &a)
 {
-    insertUnless(a, QStringLiteral("rotation"), number(r, r.input.readFloat(), 2), 0);
-    insertUnless(a, QStringLiteral("x"), number(r, r.input.readFloat(), 2), 0);
-    insertUnless(a, QStringLiteral("y"), number(r, r.input.readFloat(), 2), 0);
+    readRotationAndPosition(r, a);
     if (r.nonessential)
         putColour(r, a, "f1f100ff");
 }
 
 void readClipping(Reader3x &r, QJsonObject &a, const AttachmentPlace &place)
 {
-    a.insert(QStringLiteral("end"), r.slotNames.at(readTableIndex(r, r.slotNames.size(), "slot", "slots")));
+    a.insert(QStringLiteral("end"), readSlotName(r));
     const int vertexCount = r.input.readCount(1);
     a.insert(QStringLiteral("vertexCount"), vertexCount);
     readVertices(r, vertexCount, a, place);
@@ -215,7 +212,7 @@ JsonMembers2 readSkinAttachments(Reader3x &r, int slotCount)
 {
     JsonMembers2 attachments;
     for (int i = 0; i < slotCount; ++i) {
-        const QString slot = r.slotNames.at(readTableIndex(r, r.slotNames.size(), "slot", "slots"));
+        const QString slot = readSlotName(r);
         JsonMembers &slotAttachments = attachments[slot];
         // A key, a name and a type at least.
         const int count = r.input.readCount(3);
@@ -231,12 +228,7 @@ JsonMembers2 readSkinAttachments(Reader3x &r, int slotCount)
 void putSkinList(Reader3x &r, QJsonObject &skin, const QString &key, const QStringList &table,
                  const char *what, const char *tableName)
 {
-    const int count = r.input.readCount(1);
-    QJsonArray names;
-    for (int i = 0; i < count; ++i)
-        names.append(table.at(readTableIndex(r, table.size(), what, tableName)));
-    if (!names.isEmpty())
-        skin.insert(key, names);
+    insertUnlessEmpty(skin, key, readNameList(r, table, what, tableName));
 }
 
 QJsonObject readNamedSkinListed(Reader3x &r, const QString &name)
