@@ -22,6 +22,13 @@ struct TimelineChannel {
     int cyDecimals;
 };
 
+// The image path and colour of a region or mesh, white where the file
+// leaves the colour out.
+struct ImageFields {
+    QString path;
+    quint32 color = 0xFFFFFFFFu;
+};
+
 // Reads one 4.x export into the JSON tree the same version's JSON export
 // holds. The setup, the skins and the animations are read in files of their
 // own; this holds what they share: the tables later parts refer back to.
@@ -91,6 +98,8 @@ private:
     SkinParts readNamedSkin(int index);
     void readAttachmentBlock(SkinParts &skin, int slotCount);
     QJsonObject readAttachment(const QString &key, int slot);
+    ImageFields readFlaggedImageFields(QJsonObject &json, int flags);
+    void readSize(QJsonObject &json);
     void readRegion(QJsonObject &json, int flags, const QString &name);
     void readMesh(QJsonObject &json, int flags, const QString &name);
     void readLinkedMesh(QJsonObject &json, int flags, const QString &name, int slot,
