@@ -61,11 +61,20 @@ QJsonObject Reader4x::readSkeleton()
     root.insert(QStringLiteral("skeleton"), readHeader());
     root.insert(QStringLiteral("bones"), readBones());
     root.insert(QStringLiteral("slots"), readSlots());
-    insertUnlessEmpty(root, QStringLiteral("ik"), readIkConstraints());
-    insertUnlessEmpty(root, QStringLiteral("transform"), readTransformConstraints());
-    insertUnlessEmpty(root, QStringLiteral("path"), readPathConstraints());
+    // The fewest bytes a constraint takes: a name, the order, the bone count,
+    // the target and the flags; a path constraint its skin flag besides; a
+    // physics constraint the numbers and flags it always holds.
+    insertUnlessEmpty(root, QStringLiteral("ik"),
+                      readConstraints(m_ik, "IK constraint", 5, &Reader4x::readIkConstraint));
+    insertUnlessEmpty(root, QStringLiteral("transform"),
+                      readConstraints(m_transform, "transform constraint", 5,
+                                      &Reader4x::readTransformConstraint));
+    insertUnlessEmpty(root, QStringLiteral("path"),
+                      readConstraints(m_path, "path constraint", 6, &Reader4x::readPathConstraint));
     if (m_layout.physics)
-        insertUnlessEmpty(root, QStringLiteral("physics"), readPhysicsConstraints());
+        insertUnlessEmpty(root, QStringLiteral("physics"),
+                          readConstraints(m_physics, "physics constraint", 18,
+                                          &Reader4x::readPhysicsConstraint));
     insertUnlessEmpty(root, QStringLiteral("skins"), readSkins());
     insertUnlessEmpty(root, QStringLiteral("events"), readEvents());
     root.insert(QStringLiteral("animations"), readAnimations());

@@ -86,10 +86,15 @@ private:
     QJsonArray readBones();
     QJsonObject readBone(int index);
     QJsonArray readSlots();
-    QJsonArray readIkConstraints();
-    QJsonArray readTransformConstraints();
-    QJsonArray readPathConstraints();
-    QJsonArray readPhysicsConstraints();
+    // Reads what follows a constraint's name and order.
+    using ConstraintReader = void (Reader4x::*)(QJsonObject &constraint, const QString &what);
+    QJsonArray readConstraints(NameTable &table, const char *kind, int minBytesEach,
+                               ConstraintReader readRest);
+    void readIkConstraint(QJsonObject &ik, const QString &what);
+    void readTransformConstraint(QJsonObject &transform, const QString &what);
+    void readPathConstraint(QJsonObject &path, const QString &what);
+    void readPhysicsConstraint(QJsonObject &physics, const QString &what);
+    QJsonArray readBonesAndTarget(QJsonObject &constraint, const QString &what);
     QJsonArray readBoneNames(const QString &what);
     QJsonObject readEvents();
 
