@@ -161,33 +161,42 @@ void Reader4x::readCurve(QJsonObject &previousKey, int curveType, const int cyDe
     }
 }
 
-QJsonArray Reader4x::readChannelKeys(int frameCount, const QVector<TimelineChannel> &channels)
+// Keys of a time, the values and, on every key but the first, the curve
+// of the segment before it, which goes on the previous key.
+QJsonArray Reader4x::readCurvedKeys(int frameCount, const int cyDecimals[], int channels,
+                                    const std::function<void(QJsonObject &key)> &readValues)
 {
     m_in.readVarint(); // the number of bezier curves: only a sizing hint
-    int cyDecimals[8] = {};
-    for (int c = 0; c < channels.size(); ++c)
-        cyDecimals[c] = channels.at(c).cyDecimals;
     QJsonArray keys;
     QJsonObject previous;
     for (int i = 0; i < frameCount; ++i) {
         QJsonObject key;
         readTime(key);
-        double before = 0;
-        for (const Channel &channel : channels) {
-            const double value = readNumber(channel.decimals);
-            const bool previousDefault = channel.defaultIsPrevious && !m_layout.secondMixDefaultsToOne;
-            insertUnless(key, channel.key, value,
-                         previousDefault ? before : channel.defaultValue);
-            before = value;
-        }
+        readValues(key);
         if (i > 0) {
-            readCurve(previous, m_in.readByte(), cyDecimals, channels.size());
+            readCurve(previous, m_in.readByte(), cyDecimals, channels);
             keys.append(previous);
         }
         previous = key;
     }
     keys.append(previous);
     return keys;
+}
+
+QJsonArray Reader4x::readChannelKeys(int frameCount, const QVector<TimelineChannel> &channels)
+{
+    int cyDecimals[8] = {};
+    for (int c = 0; c < channels.size(); ++c)
+        cyDecimals[c] = channels.at(c).cyDecimals;
+    return readCurvedKeys(frameCount, cyDecimals, channels.size(), [this, &channels](QJsonObject &key) {
+        double before = 0;
+        for (const Channel &channel : channels) {
+            const double value = readNumber(channel.decimals);
+            const bool previousDefault = channel.defaultIsPrevious && !m_layout.secondMixDefaultsToOne;
+            insertUnless(key, channel.key, value, previousDefault ? before : channel.defaultValue);
+            before = value;
+        }
+    });
 }
 
 QJsonObject Reader4x::readSlotTimelines()
@@ -254,14 +263,9 @@ QJsonArray Reader4x::readAttachmentKeys(int frameCount)
 // timelines.
 QJsonArray Reader4x::readColorKeys(int frameCount, int lightBytes, int darkBytes)
 {
-    m_in.readVarint(); // the number of bezier curves: only a sizing hint
     const int channels = lightBytes + darkBytes;
     const int cyDecimals[7] = {2, 2, 2, 2, 2, 2, 2};
-    QJsonArray keys;
-    QJsonObject previous;
-    for (int i = 0; i < frameCount; ++i) {
-        QJsonObject key;
-        readTime(key);
+    return readCurvedKeys(frameCount, cyDecimals, channels, [&](QJsonObject &key) {
         quint8 bytes[7];
         for (int c = 0; c < channels; ++c)
             bytes[c] = m_in.readByte();
@@ -273,14 +277,7 @@ QJsonArray Reader4x::readColorKeys(int frameCount, int lightBytes, int darkBytes
             key.insert(QStringLiteral("light"), hexBytes(bytes, lightBytes));
             key.insert(QStringLiteral("dark"), hexBytes(bytes + lightBytes, darkBytes));
         }
-        if (i > 0) {
-            readCurve(previous, m_in.readByte(), cyDecimals, channels);
-            keys.append(previous);
-        }
-        previous = key;
-    }
-    keys.append(previous);
-    return keys;
+    });
 }
 
 QJsonObject Reader4x::readBoneTimelines()

@@ -5,6 +5,8 @@
 #include "layout_4x.h"
 
 #include <QHash>
+
+#include <functional>
 #include <QSet>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -125,6 +127,8 @@ private:
     int readFrameCount();
     double readTime(QJsonObject &key);
     void readCurve(QJsonObject &previousKey, int curveType, const int cyDecimals[], int channels);
+    QJsonArray readCurvedKeys(int frameCount, const int cyDecimals[], int channels,
+                              const std::function<void(QJsonObject &key)> &readValues);
     QJsonArray readChannelKeys(int frameCount, const QVector<TimelineChannel> &channels);
     QJsonObject readSlotTimelines();
     QJsonArray readAttachmentKeys(int frameCount);
