@@ -130,6 +130,11 @@ private:
     QJsonArray readCurvedKeys(int frameCount, const int cyDecimals[], int channels,
                               const std::function<void(QJsonObject &key)> &readValues);
     QJsonArray readChannelKeys(int frameCount, const QVector<TimelineChannel> &channels);
+    QJsonObject readTimelineGroups(const char *kind, const char *ownerKind,
+                                   const std::function<QString()> &readOwner,
+                                   const char *const typeNames[], int typeCount,
+                                   const std::function<QJsonArray(int type, int frameCount)> &readKeys);
+    QJsonArray readTimeKeys(int frameCount);
     QJsonObject readSlotTimelines();
     QJsonArray readAttachmentKeys(int frameCount);
     QJsonArray readColorKeys(int frameCount, int lightBytes, int darkBytes);
