@@ -220,13 +220,14 @@ QJsonObject Reader4x::readTimelineGroups(const char *kind, const char *ownerKind
     return owners.build();
 }
 
-// Keys of a time alone.
-QJsonArray Reader4x::readTimeKeys(int frameCount)
+// Keys of a time and values, without curves.
+QJsonArray Reader4x::readUncurvedKeys(int count, const std::function<void(QJsonObject &key)> &readValues)
 {
     QJsonArray keys;
-    for (int k = 0; k < frameCount; ++k) {
+    for (int k = 0; k < count; ++k) {
         QJsonObject key;
         readTime(key);
+        readValues(key);
         keys.append(key);
     }
     return keys;
@@ -254,18 +255,13 @@ QJsonObject Reader4x::readSlotTimelines()
 }
 QJsonArray Reader4x::readAttachmentKeys(int frameCount)
 {
-    QJsonArray keys;
-    for (int i = 0; i < frameCount; ++i) {
-        QJsonObject key;
-        readTime(key);
+    return readUncurvedKeys(frameCount, [this](QJsonObject &key) {
         const QString name = readStringRef();
         if (!name.isNull())
             key.insert(QStringLiteral("name"), name);
         else if (m_layout.writesNullAttachmentKeyName)
             key.insert(QStringLiteral("name"), QJsonValue::Null);
-        keys.append(key);
-    }
-    return keys;
+    });
 }
 
 // lightBytes 4 (rgba), 3 (rgb) or 1 (alpha); darkBytes 3 for the two-colour
@@ -296,15 +292,10 @@ QJsonObject Reader4x::readBoneTimelines()
     const auto readKeys = [this](int type, int frameCount) {
         if (type != inheritTimeline)
             return readChannelKeys(frameCount, boneChannels(type));
-        QJsonArray keys;
-        for (int k = 0; k < frameCount; ++k) {
-            QJsonObject key;
-            readTime(key);
+        return readUncurvedKeys(frameCount, [this](QJsonObject &key) {
             key.insert(QStringLiteral("inherit"),
                        enumName(m_in.readByte(), names4x::inherit, QStringLiteral("inheritance")));
-            keys.append(key);
-        }
-        return keys;
+        });
     };
     return readTimelineGroups("bone", "bone", readBone, boneTimelines, typeCount, readKeys);
 }
@@ -416,7 +407,7 @@ QJsonObject Reader4x::readPhysicsTimelines()
     };
     return readTimelineGroups("physics", "physics constraint", readConstraint, physicsTimelines, 9,
                               [this](int type, int frameCount) {
-        return type == physicsReset ? readTimeKeys(frameCount) : readChannelKeys(frameCount, {value4});
+        return type == physicsReset ? readUncurvedKeys(frameCount, [](QJsonObject &) {}) : readChannelKeys(frameCount, {value4});
     });
 }
 QJsonObject Reader4x::readAttachmentTimelines()
@@ -517,11 +508,8 @@ void Reader4x::readDeformValues(QJsonObject &key)
 QJsonArray Reader4x::readSequenceKeys()
 {
     const int frameCount = readFrameCount();
-    QJsonArray keys;
     double previousDelay = 0;
-    for (int k = 0; k < frameCount; ++k) {
-        QJsonObject key;
-        readTime(key);
+    return readUncurvedKeys(frameCount, [this, &previousDelay](QJsonObject &key) {
         const qint32 modeAndIndex = m_in.readInt32();
         const int mode = modeAndIndex & 0xF;
         const QString modeName = enumName(mode, names4x::sequenceMode, QStringLiteral("sequence mode"));
@@ -531,19 +519,14 @@ QJsonArray Reader4x::readSequenceKeys()
         const double delay = readNumber(4);
         insertUnless(key, QStringLiteral("delay"), delay, previousDelay);
         previousDelay = delay;
-        keys.append(key);
-    }
-    return keys;
+    });
 }
 
 QJsonArray Reader4x::readDrawOrder()
 {
     ContextScope scope(m_in, QStringLiteral("the draw order keys of ") + m_in.context());
-    QJsonArray keys;
     const int count = m_in.readCount(5);
-    for (int k = 0; k < count; ++k) {
-        QJsonObject key;
-        readTime(key);
+    return readUncurvedKeys(count, [this](QJsonObject &key) {
         const int offsetCount = m_in.readCount(2);
         QJsonArray offsets;
         for (int i = 0; i < offsetCount; ++i) {
@@ -554,19 +537,14 @@ QJsonArray Reader4x::readDrawOrder()
         }
         if (!offsets.isEmpty())
             key.insert(QStringLiteral("offsets"), offsets);
-        keys.append(key);
-    }
-    return keys;
+    });
 }
 
 QJsonArray Reader4x::readEventKeys()
 {
     ContextScope scope(m_in, QStringLiteral("the event keys of ") + m_in.context());
-    QJsonArray keys;
     const int count = m_in.readCount(10);
-    for (int k = 0; k < count; ++k) {
-        QJsonObject key;
-        readTime(key);
+    return readUncurvedKeys(count, [this](QJsonObject &key) {
         const EventSetup &setup = m_eventSetups.at(readIndex(m_events));
         key.insert(QStringLiteral("name"), charge(setup.name));
         insertUnless(key, QStringLiteral("int"), m_in.readZigzag(), setup.intValue);
@@ -585,7 +563,5 @@ QJsonArray Reader4x::readEventKeys()
             insertUnless(key, QStringLiteral("volume"), readNumber(4), setup.volume);
             insertUnless(key, QStringLiteral("balance"), readNumber(4), setup.balance);
         }
-        keys.append(key);
-    }
-    return keys;
+    });
 }

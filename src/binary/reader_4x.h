@@ -134,7 +134,7 @@ private:
                                    const std::function<QString()> &readOwner,
                                    const char *const typeNames[], int typeCount,
                                    const std::function<QJsonArray(int type, int frameCount)> &readKeys);
-    QJsonArray readTimeKeys(int frameCount);
+    QJsonArray readUncurvedKeys(int count, const std::function<void(QJsonObject &key)> &readValues);
     QJsonObject readSlotTimelines();
     QJsonArray readAttachmentKeys(int frameCount);
     QJsonArray readColorKeys(int frameCount, int lightBytes, int darkBytes);
