@@ -5,13 +5,13 @@
 #include "layout_4x.h"
 
 #include <QHash>
-
-#include <functional>
 #include <QSet>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QStringList>
 #include <QVector>
+
+#include <functional>
 
 // One value of a timeline key and how the JSON export writes it.
 struct TimelineChannel {

@@ -262,8 +262,7 @@ QJsonObject readIkConstraint(Reader3x &r, const QString &name)
 QJsonObject readTransformConstraint(Reader3x &r, const QString &name)
 {
     QJsonObject transform = readConstraintStart(r, name);
-    transform.insert(QStringLiteral("target"),
-                     readBoneName(r));
+    transform.insert(QStringLiteral("target"), readBoneName(r));
     if (r.features.v36) {
         insertIfTrue(transform, QStringLiteral("local"), r.input.readBool());
         insertIfTrue(transform, QStringLiteral("relative"), r.input.readBool());
@@ -564,8 +563,7 @@ QJsonObject readSkeletonWith(const QByteArray &bytes, bool otherWindowLayout)
     // A bone has a name, eight numbers and the inheritance at least; a slot
     // a name, bone, colour, attachment and blend mode.
     root.insert(QStringLiteral("bones"), readTable(r, QStringLiteral("the bones"), 34, r.bones, readBone));
-    root.insert(QStringLiteral("slots"),
-                readTable(r, QStringLiteral("the slots"), 8, r.slotNames, readSlot));
+    root.insert(QStringLiteral("slots"), readTable(r, QStringLiteral("the slots"), 8, r.slotNames, readSlot));
     insertUnlessEmpty(root, QStringLiteral("ik"),
                    readConstraints(r, QStringLiteral("IK"), r.ikConstraints, readIkConstraint));
     insertUnlessEmpty(root, QStringLiteral("transform"),
