@@ -253,6 +253,7 @@ QJsonObject Reader4x::readSlotTimelines()
         }
     });
 }
+
 QJsonArray Reader4x::readAttachmentKeys(int frameCount)
 {
     return readUncurvedKeys(frameCount, [this](QJsonObject &key) {
@@ -299,6 +300,7 @@ QJsonObject Reader4x::readBoneTimelines()
     };
     return readTimelineGroups("bone", "bone", readBone, boneTimelines, typeCount, readKeys);
 }
+
 QJsonObject Reader4x::readIkTimelines()
 {
     ContextScope scope(m_in, QStringLiteral("the IK timelines of ") + m_in.context());
@@ -395,6 +397,7 @@ QJsonObject Reader4x::readPathTimelines()
     };
     return readTimelineGroups("path", "path constraint", readPath, pathTimelines, 3, readKeys);
 }
+
 QJsonObject Reader4x::readPhysicsTimelines()
 {
     const auto readConstraint = [this] {
@@ -410,6 +413,7 @@ QJsonObject Reader4x::readPhysicsTimelines()
         return type == physicsReset ? readUncurvedKeys(frameCount, [](QJsonObject &) {}) : readChannelKeys(frameCount, {value4});
     });
 }
+
 QJsonObject Reader4x::readAttachmentTimelines()
 {
     ContextScope scope(m_in, (m_layout.attachmentTimelines ? QStringLiteral("the attachment timelines of ")
