@@ -12,7 +12,7 @@ bool newSpellings(const Reader3x &r)
 
 void putTime(Reader3x &r, QJsonObject &key)
 {
-    const double time = number(r, r.input.readFloat(), 4);
+    const double time = readNumber(r, 4);
     if (!newSpellings(r) || time != 0)
         key.insert(QStringLiteral("time"), time);
 }
@@ -21,7 +21,7 @@ void putTime(Reader3x &r, QJsonObject &key)
 // their default.
 void putValue(Reader3x &r, QJsonObject &key, const QString &name, int decimals, double omitted)
 {
-    const double value = number(r, r.input.readFloat(), decimals);
+    const double value = readNumber(r, decimals);
     if (!newSpellings(r) || value != omitted)
         key.insert(name, value);
 }
@@ -37,18 +37,18 @@ void readCurve(Reader3x &r, QJsonObject &key)
     }
     if (type != 2)
         failIn(r, QStringLiteral("an unknown curve type %1").arg(type));
-    const double cx1 = number(r, r.input.readFloat(), 3);
-    const double cy1 = number(r, r.input.readFloat(), 2);
-    const double cx2 = number(r, r.input.readFloat(), 3);
-    const double cy2 = number(r, r.input.readFloat(), 2);
+    const double cx1 = readNumber(r, 3);
+    const double cy1 = readNumber(r, 2);
+    const double cx2 = readNumber(r, 3);
+    const double cy2 = readNumber(r, 2);
     if (!newSpellings(r)) {
         key.insert(QStringLiteral("curve"), QJsonArray{cx1, cy1, cx2, cy2});
         return;
     }
     key.insert(QStringLiteral("curve"), cx1);
-    putNumber(key, QStringLiteral("c2"), cy1, 0);
-    putNumber(key, QStringLiteral("c3"), cx2, 1);
-    putNumber(key, QStringLiteral("c4"), cy2, 1);
+    insertUnless(key, QStringLiteral("c2"), cy1, 0);
+    insertUnless(key, QStringLiteral("c3"), cx2, 1);
+    insertUnless(key, QStringLiteral("c4"), cy2, 1);
 }
 
 // A timeline's keys: the time, the values, and a curve after every key but
@@ -69,30 +69,18 @@ QJsonArray readKeys(Reader3x &r, int minKeyBytes, bool curved, ReadValues readVa
     return keys;
 }
 
-void putUnlessEmpty(QJsonObject &object, const QString &key, const QJsonObject &value)
-{
-    if (!value.isEmpty())
-        object.insert(key, value);
-}
-
-void putUnlessEmpty(QJsonObject &object, const QString &key, const QJsonArray &value)
-{
-    if (!value.isEmpty())
-        object.insert(key, value);
-}
-
 QJsonArray readColourKeys(Reader3x &r)
 {
     return readKeys(r, 8, true, [&r](QJsonObject &key) {
-        key.insert(QStringLiteral("color"), colourText(r.input.readInt32()));
+        key.insert(QStringLiteral("color"), hexRgba(quint32(r.input.readInt32())));
     });
 }
 
 QJsonArray readTwoColourKeys(Reader3x &r)
 {
     return readKeys(r, 12, true, [&r](QJsonObject &key) {
-        key.insert(QStringLiteral("light"), colourText(r.input.readInt32()));
-        key.insert(QStringLiteral("dark"), darkColourText(r.input.readInt32()));
+        key.insert(QStringLiteral("light"), hexRgba(quint32(r.input.readInt32())));
+        key.insert(QStringLiteral("dark"), hexRgb(quint32(r.input.readInt32())));
     });
 }
 
@@ -114,7 +102,7 @@ QJsonObject readTimelineGroups(Reader3x &r, const QStringList &table, const char
     const int count = r.input.readCount(2);
     JsonMembers2 groups;
     for (int i = 0; i < count; ++i) {
-        const QString name = table.at(readTableIndex(r, table.size(), what, tableName));
+        const QString name = readTableName(r, table, what, tableName);
         JsonMembers &timelines = groups[name];
         // A type and a key count at least.
         const int timelineCount = r.input.readCount(2);
@@ -180,7 +168,7 @@ QJsonObject readConstraintTimelines(Reader3x &r, const QStringList &table, const
     const int count = r.input.readCount(2);
     JsonMembers timelines;
     for (int i = 0; i < count; ++i) {
-        const QString name = table.at(readTableIndex(r, table.size(), what, tableName));
+        const QString name = readTableName(r, table, what, tableName);
         timelines.insert(name, readKeys(r, minKeyBytes, true, readValues));
     }
     return toObject(timelines);
@@ -189,9 +177,9 @@ QJsonObject readConstraintTimelines(Reader3x &r, const QStringList &table, const
 QJsonObject readIkTimelines(Reader3x &r)
 {
     const auto readIkKey = [&r](QJsonObject &key) {
-        putNumber(key, QStringLiteral("mix"), number(r, r.input.readFloat(), 4), 1);
+        readNumberUnless(r, key, QStringLiteral("mix"), 4, 1);
         if (r.features.softKey)
-            putNumber(key, QStringLiteral("softness"), number(r, r.input.readFloat(), 2), 0);
+            readNumberUnless(r, key, QStringLiteral("softness"), 2, 0);
         if (r.input.readSignedByte() == -1)
             key.insert(QStringLiteral("bendPositive"), false);
         if (r.features.compress && r.input.readBool())
@@ -207,7 +195,7 @@ QJsonObject readTransformTimelines(Reader3x &r)
 {
     const auto readTransformKey = [&r](QJsonObject &key) {
         for (const char *mix : {"rotateMix", "translateMix", "scaleMix", "shearMix"})
-            putNumber(key, QLatin1String(mix), number(r, r.input.readFloat(), 4), 1);
+            readNumberUnless(r, key, QLatin1String(mix), 4, 1);
     };
     return readConstraintTimelines(r, r.transformConstraints, "transform constraint",
                                    "transform constraints", 20, readTransformKey);
@@ -216,15 +204,15 @@ QJsonObject readTransformTimelines(Reader3x &r)
 QJsonArray readPathValueKeys(Reader3x &r, const QString &name)
 {
     return readKeys(r, 8, true, [&r, &name](QJsonObject &key) {
-        putNumber(key, name, number(r, r.input.readFloat(), 4), 0);
+        readNumberUnless(r, key, name, 4, 0);
     });
 }
 
 QJsonArray readPathMixKeys(Reader3x &r)
 {
     return readKeys(r, 12, true, [&r](QJsonObject &key) {
-        putNumber(key, QStringLiteral("rotateMix"), number(r, r.input.readFloat(), 4), 1);
-        putNumber(key, QStringLiteral("translateMix"), number(r, r.input.readFloat(), 4), 1);
+        readNumberUnless(r, key, QStringLiteral("rotateMix"), 4, 1);
+        readNumberUnless(r, key, QStringLiteral("translateMix"), 4, 1);
     });
 }
 
@@ -257,7 +245,7 @@ void readDeformKey(Reader3x &r, QJsonObject &key)
     QVector<double> deltas;
     deltas.reserve(count);
     for (int i = 0; i < count; ++i)
-        deltas.append(number(r, r.input.readFloat(), 5));
+        deltas.append(readNumber(r, 5));
     int first = 0;
     while (first < count && deltas.at(first) == 0)
         ++first;
@@ -294,7 +282,7 @@ QJsonObject readDeformTimelines(Reader3x &r)
         JsonMembers2 &skin = skins[r.skins.at(readTableIndex(r, r.skins.size(), "skin", "skins"))];
         const int slotCount = r.input.readCount(2);
         for (int s = 0; s < slotCount; ++s)
-            readDeformSlot(r, skin[r.slotNames.at(readTableIndex(r, r.slotNames.size(), "slot", "slots"))]);
+            readDeformSlot(r, skin[readSlotName(r)]);
     }
     return toObject(skins);
 }
@@ -306,7 +294,7 @@ QJsonArray readDrawOrder(Reader3x &r)
         const int count = r.input.readCount(2);
         QJsonArray offsets;
         for (int i = 0; i < count; ++i) {
-            const QString slot = r.slotNames.at(readTableIndex(r, r.slotNames.size(), "slot", "slots"));
+            const QString slot = readSlotName(r);
             // Written as a positive varint, yet negative offsets are common.
             const qint32 offset = r.input.readVarint();
             offsets.append(QJsonObject{{QStringLiteral("slot"), slot}, {QStringLiteral("offset"), offset}});
@@ -324,7 +312,7 @@ void readEventKey(Reader3x &r, QJsonObject &key)
     const qint32 intValue = r.input.readZigzag();
     if (intValue != event.intValue)
         key.insert(QStringLiteral("int"), intValue);
-    putNumber(key, QStringLiteral("float"), shortestFloat(r.input.readFloat()), event.floatValue);
+    insertUnless(key, QStringLiteral("float"), shortestFloat(r.input.readFloat()), event.floatValue);
     if (r.input.readBool()) {
         QString string = r.input.readString();
         if (string.isNull())
@@ -333,8 +321,8 @@ void readEventKey(Reader3x &r, QJsonObject &key)
             key.insert(QStringLiteral("string"), string);
     }
     if (r.features.volume && !event.audio.isNull()) {
-        putNumber(key, QStringLiteral("volume"), number(r, r.input.readFloat(), 4), event.volume);
-        putNumber(key, QStringLiteral("balance"), number(r, r.input.readFloat(), 4), event.balance);
+        readNumberUnless(r, key, QStringLiteral("volume"), 4, event.volume);
+        readNumberUnless(r, key, QStringLiteral("balance"), 4, event.balance);
     }
 }
 
@@ -342,6 +330,16 @@ QJsonArray readEventKeys(Reader3x &r)
 {
     // Time, event, int, float and the string flag.
     return readKeys(r, 11, false, [&r](QJsonObject &key) { readEventKey(r, key); });
+}
+
+// One section of an animation, read within its own context; an empty one
+// is left out.
+template <typename Section>
+void readSection(Reader3x &r, QJsonObject &animation, const QString &context, const QString &key,
+                 Section readSection)
+{
+    ContextScope scope(r.input, context);
+    insertUnlessEmpty(animation, key, readSection(r));
 }
 
 } // namespace
@@ -352,38 +350,15 @@ QJsonObject readAnimation3x(Reader3x &r, const QString &name)
     const auto section = [&r, &name](const char *what) {
         return QStringLiteral("the %1 of animation %2").arg(QLatin1String(what), quotedName(name));
     };
-    {
-        ContextScope scope(r.input, section("slot timelines"));
-        putUnlessEmpty(animation, QStringLiteral("slots"), readSlotTimelines(r));
-    }
-    {
-        ContextScope scope(r.input, section("bone timelines"));
-        putUnlessEmpty(animation, QStringLiteral("bones"), readBoneTimelines(r));
-    }
-    {
-        ContextScope scope(r.input, section("IK timelines"));
-        putUnlessEmpty(animation, QStringLiteral("ik"), readIkTimelines(r));
-    }
-    {
-        ContextScope scope(r.input, section("transform timelines"));
-        putUnlessEmpty(animation, QStringLiteral("transform"), readTransformTimelines(r));
-    }
-    {
-        ContextScope scope(r.input, section("path timelines"));
-        putUnlessEmpty(animation, newSpellings(r) ? QStringLiteral("path") : QStringLiteral("paths"),
-                       readPathTimelines(r));
-    }
-    {
-        ContextScope scope(r.input, section("deform timelines"));
-        putUnlessEmpty(animation, QStringLiteral("deform"), readDeformTimelines(r));
-    }
-    {
-        ContextScope scope(r.input, section("draw order"));
-        putUnlessEmpty(animation, QStringLiteral("drawOrder"), readDrawOrder(r));
-    }
-    {
-        ContextScope scope(r.input, section("events"));
-        putUnlessEmpty(animation, QStringLiteral("events"), readEventKeys(r));
-    }
+    readSection(r, animation, section("slot timelines"), QStringLiteral("slots"), readSlotTimelines);
+    readSection(r, animation, section("bone timelines"), QStringLiteral("bones"), readBoneTimelines);
+    readSection(r, animation, section("IK timelines"), QStringLiteral("ik"), readIkTimelines);
+    readSection(r, animation, section("transform timelines"), QStringLiteral("transform"),
+                readTransformTimelines);
+    readSection(r, animation, section("path timelines"),
+                newSpellings(r) ? QStringLiteral("path") : QStringLiteral("paths"), readPathTimelines);
+    readSection(r, animation, section("deform timelines"), QStringLiteral("deform"), readDeformTimelines);
+    readSection(r, animation, section("draw order"), QStringLiteral("drawOrder"), readDrawOrder);
+    readSection(r, animation, section("events"), QStringLiteral("events"), readEventKeys);
     return animation;
 }

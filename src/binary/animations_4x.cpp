@@ -10,18 +10,6 @@
 
 namespace {
 
-void insertUnlessEmpty(QJsonObject &json, const QString &key, const QJsonObject &value)
-{
-    if (!value.isEmpty())
-        json.insert(key, value);
-}
-
-void insertUnlessEmpty(QJsonObject &json, const QString &key, const QJsonArray &value)
-{
-    if (!value.isEmpty())
-        json.insert(key, value);
-}
-
 enum CurveType { Linear = 0, Stepped = 1, Bezier = 2 };
 
 // Decimals of curve handles: cx is a time, cy is in its channel's units.
@@ -43,12 +31,10 @@ const Channel mixScaleX{QStringLiteral("mixScaleX"), 4, 1, false, 4};
 const Channel mixScaleY{QStringLiteral("mixScaleY"), 4, 1, true, 4};
 const Channel mixShearY{QStringLiteral("mixShearY"), 4, 1, false, 4};
 
-const char *boneTimelineName(int type)
-{
-    const char *names[] = {"rotate", "translate", "translatex", "translatey", "scale",
-                           "scalex", "scaley",   "shear",      "shearx",     "sheary"};
-    return names[type];
-}
+// The last, inherit, is 4.2's.
+const char *const boneTimelines[] = {"rotate", "translate", "translatex", "translatey", "scale",  "scalex",
+                                     "scaley", "shear",     "shearx",     "sheary",     "inherit"};
+const int inheritTimeline = 10;
 
 QVector<Channel> boneChannels(int type)
 {
@@ -66,21 +52,15 @@ QVector<Channel> boneChannels(int type)
     }
 }
 
-// Physics timeline types: 3 is not used.
-const int physicsUnused = 3, physicsReset = 8;
-const char *physicsTimelineName(int type)
-{
-    const char *names[] = {"inertia", "strength", "damping", nullptr, "mass",
-                           "wind",    "gravity",  "mix",     "reset"};
-    return names[type];
-}
+// Physics timeline type 3 is not used.
+const char *const physicsTimelines[] = {"inertia", "strength", "damping", nullptr, "mass",
+                                        "wind",    "gravity",  "mix",     "reset"};
+const int physicsReset = 8;
 
 enum SlotTimeline { Attachment, Rgba, Rgb, Rgba2, Rgb2, Alpha };
-const char *slotTimelineName(int type)
-{
-    const char *names[] = {"attachment", "rgba", "rgb", "rgba2", "rgb2", "alpha"};
-    return names[type];
-}
+const char *const slotTimelines[] = {"attachment", "rgba", "rgb", "rgba2", "rgb2", "alpha"};
+
+const char *const pathTimelines[] = {"position", "spacing", "mix"};
 
 // The JSON export trims deform values that round to 0 at two decimals from
 // both ends of a key; the binary trims only exact zeros.
@@ -173,27 +153,20 @@ void Reader4x::readCurve(QJsonObject &previousKey, int curveType, const int cyDe
     }
 }
 
-QJsonArray Reader4x::readChannelKeys(int frameCount, const QVector<TimelineChannel> &channels)
+// Keys of a time, the values and, on every key but the first, the curve
+// of the segment before it, which goes on the previous key.
+QJsonArray Reader4x::readCurvedKeys(int frameCount, const int cyDecimals[], int channels,
+                                    const std::function<void(QJsonObject &key)> &readValues)
 {
     m_in.readVarint(); // the number of bezier curves: only a sizing hint
-    int cyDecimals[8] = {};
-    for (int c = 0; c < channels.size(); ++c)
-        cyDecimals[c] = channels.at(c).cyDecimals;
     QJsonArray keys;
     QJsonObject previous;
     for (int i = 0; i < frameCount; ++i) {
         QJsonObject key;
         readTime(key);
-        double before = 0;
-        for (const Channel &channel : channels) {
-            const double value = readNumber(channel.decimals);
-            const bool previousDefault = channel.defaultIsPrevious && !m_layout.secondMixDefaultsToOne;
-            insertUnless(key, channel.key, value,
-                         previousDefault ? before : channel.defaultValue);
-            before = value;
-        }
+        readValues(key);
         if (i > 0) {
-            readCurve(previous, m_in.readByte(), cyDecimals, channels.size());
+            readCurve(previous, m_in.readByte(), cyDecimals, channels);
             keys.append(previous);
         }
         previous = key;
@@ -202,78 +175,103 @@ QJsonArray Reader4x::readChannelKeys(int frameCount, const QVector<TimelineChann
     return keys;
 }
 
-QJsonObject Reader4x::readSlotTimelines()
+QJsonArray Reader4x::readChannelKeys(int frameCount, const QVector<TimelineChannel> &channels)
 {
-    ContextScope scope(m_in, QStringLiteral("the slot timelines of ") + m_in.context());
-    ObjectBuilder slots;
+    int cyDecimals[8] = {};
+    for (int c = 0; c < channels.size(); ++c)
+        cyDecimals[c] = channels.at(c).cyDecimals;
+    return readCurvedKeys(frameCount, cyDecimals, channels.size(), [this, &channels](QJsonObject &key) {
+        double before = 0;
+        for (const Channel &channel : channels) {
+            const double value = readNumber(channel.decimals);
+            const bool previousDefault = channel.defaultIsPrevious && !m_layout.secondMixDefaultsToOne;
+            insertUnless(key, channel.key, value, previousDefault ? before : channel.defaultValue);
+            before = value;
+        }
+    });
+}
+
+// Per slot, bone or constraint, its timelines: each a type byte, one of
+// typeNames (a null one or one past them is unknown), and keys.
+QJsonObject Reader4x::readTimelineGroups(const char *kind, const char *ownerKind,
+                                         const std::function<QString()> &readOwner,
+                                         const char *const typeNames[], int typeCount,
+                                         const std::function<QJsonArray(int type, int frameCount)> &readKeys)
+{
+    ContextScope scope(m_in, QLatin1String("the ") + QLatin1String(kind) + QLatin1String(" timelines of ")
+                                     + m_in.context());
+    ObjectBuilder owners;
     const int count = m_in.readCount(2);
     for (int i = 0; i < count; ++i) {
-        const QString slot = readReference(m_slots);
-        ContextScope slotScope(m_in, QStringLiteral("the timelines of ") + quotedName("slot", slot));
+        const QString owner = readOwner();
+        ContextScope ownerScope(m_in, QStringLiteral("the timelines of ") + quotedName(ownerKind, owner));
         QJsonObject timelines;
         const int timelineCount = m_in.readCount(2);
         for (int t = 0; t < timelineCount; ++t) {
             const int type = m_in.readByte();
-            if (type > Alpha)
-                m_in.fail(QStringLiteral("an unknown slot timeline type (%1) in %2")
-                                  .arg(type).arg(m_in.context()));
+            if (type >= typeCount || typeNames[type] == nullptr)
+                m_in.fail(QStringLiteral("an unknown %1 timeline type (%2) in %3")
+                                  .arg(QLatin1String(kind)).arg(type).arg(m_in.context()));
             const int frameCount = readFrameCount();
-            QJsonArray keys;
-            switch (type) {
-            case Attachment:
-                keys = readAttachmentKeys(frameCount);
-                break;
-            case Rgba:
-                keys = readColorKeys(frameCount, 4, 0);
-                break;
-            case Rgb:
-                keys = readColorKeys(frameCount, 3, 0);
-                break;
-            case Rgba2:
-                keys = readColorKeys(frameCount, 4, 3);
-                break;
-            case Rgb2:
-                keys = readColorKeys(frameCount, 3, 3);
-                break;
-            case Alpha:
-                keys = readColorKeys(frameCount, 1, 0);
-                break;
-            }
-            timelines.insert(QString::fromLatin1(slotTimelineName(type)), keys);
+            timelines.insert(QString::fromLatin1(typeNames[type]), readKeys(type, frameCount));
         }
-        slots.add(slot, timelines);
+        owners.add(owner, timelines);
     }
-    return slots.build();
+    return owners.build();
+}
+
+// Keys of a time and values, without curves.
+QJsonArray Reader4x::readUncurvedKeys(int count, const std::function<void(QJsonObject &key)> &readValues)
+{
+    QJsonArray keys;
+    for (int k = 0; k < count; ++k) {
+        QJsonObject key;
+        readTime(key);
+        readValues(key);
+        keys.append(key);
+    }
+    return keys;
+}
+
+QJsonObject Reader4x::readSlotTimelines()
+{
+    const auto readSlot = [this] { return readReference(m_slots); };
+    return readTimelineGroups("slot", "slot", readSlot, slotTimelines, 6, [this](int type, int frameCount) {
+        switch (type) {
+        case Attachment:
+            return readAttachmentKeys(frameCount);
+        case Rgba:
+            return readColorKeys(frameCount, 4, 0);
+        case Rgb:
+            return readColorKeys(frameCount, 3, 0);
+        case Rgba2:
+            return readColorKeys(frameCount, 4, 3);
+        case Rgb2:
+            return readColorKeys(frameCount, 3, 3);
+        default: // Alpha: the types past it are refused before
+            return readColorKeys(frameCount, 1, 0);
+        }
+    });
 }
 
 QJsonArray Reader4x::readAttachmentKeys(int frameCount)
 {
-    QJsonArray keys;
-    for (int i = 0; i < frameCount; ++i) {
-        QJsonObject key;
-        readTime(key);
+    return readUncurvedKeys(frameCount, [this](QJsonObject &key) {
         const QString name = readStringRef();
         if (!name.isNull())
             key.insert(QStringLiteral("name"), name);
         else if (m_layout.writesNullAttachmentKeyName)
             key.insert(QStringLiteral("name"), QJsonValue::Null);
-        keys.append(key);
-    }
-    return keys;
+    });
 }
 
 // lightBytes 4 (rgba), 3 (rgb) or 1 (alpha); darkBytes 3 for the two-colour
 // timelines.
 QJsonArray Reader4x::readColorKeys(int frameCount, int lightBytes, int darkBytes)
 {
-    m_in.readVarint(); // the number of bezier curves: only a sizing hint
     const int channels = lightBytes + darkBytes;
     const int cyDecimals[7] = {2, 2, 2, 2, 2, 2, 2};
-    QJsonArray keys;
-    QJsonObject previous;
-    for (int i = 0; i < frameCount; ++i) {
-        QJsonObject key;
-        readTime(key);
+    return readCurvedKeys(frameCount, cyDecimals, channels, [&](QJsonObject &key) {
         quint8 bytes[7];
         for (int c = 0; c < channels; ++c)
             bytes[c] = m_in.readByte();
@@ -285,52 +283,22 @@ QJsonArray Reader4x::readColorKeys(int frameCount, int lightBytes, int darkBytes
             key.insert(QStringLiteral("light"), hexBytes(bytes, lightBytes));
             key.insert(QStringLiteral("dark"), hexBytes(bytes + lightBytes, darkBytes));
         }
-        if (i > 0) {
-            readCurve(previous, m_in.readByte(), cyDecimals, channels);
-            keys.append(previous);
-        }
-        previous = key;
-    }
-    keys.append(previous);
-    return keys;
+    });
 }
 
 QJsonObject Reader4x::readBoneTimelines()
 {
-    ContextScope scope(m_in, QStringLiteral("the bone timelines of ") + m_in.context());
-    ObjectBuilder bones;
-    const int count = m_in.readCount(2);
-    const int inheritType = 10;
-    for (int i = 0; i < count; ++i) {
-        const QString bone = readReference(m_bones);
-        ContextScope boneScope(m_in, QStringLiteral("the timelines of ") + quotedName("bone", bone));
-        QJsonObject timelines;
-        const int timelineCount = m_in.readCount(2);
-        for (int t = 0; t < timelineCount; ++t) {
-            const int type = m_in.readByte();
-            const int lastType = m_layout.inheritTimeline ? inheritType : inheritType - 1;
-            if (type > lastType)
-                m_in.fail(QStringLiteral("an unknown bone timeline type (%1) in %2")
-                                  .arg(type).arg(m_in.context()));
-            const int frameCount = readFrameCount();
-            if (type == inheritType) {
-                QJsonArray keys;
-                for (int k = 0; k < frameCount; ++k) {
-                    QJsonObject key;
-                    readTime(key);
-                    key.insert(QStringLiteral("inherit"),
-                               enumName(m_in.readByte(), names4x::inherit, QStringLiteral("inheritance")));
-                    keys.append(key);
-                }
-                timelines.insert(QStringLiteral("inherit"), keys);
-            } else {
-                timelines.insert(QString::fromLatin1(boneTimelineName(type)),
-                                 readChannelKeys(frameCount, boneChannels(type)));
-            }
-        }
-        bones.add(bone, timelines);
-    }
-    return bones.build();
+    const auto readBone = [this] { return readReference(m_bones); };
+    const int typeCount = m_layout.inheritTimeline ? inheritTimeline + 1 : inheritTimeline;
+    const auto readKeys = [this](int type, int frameCount) {
+        if (type != inheritTimeline)
+            return readChannelKeys(frameCount, boneChannels(type));
+        return readUncurvedKeys(frameCount, [this](QJsonObject &key) {
+            key.insert(QStringLiteral("inherit"),
+                       enumName(m_in.readByte(), names4x::inherit, QStringLiteral("inheritance")));
+        });
+    };
+    return readTimelineGroups("bone", "bone", readBone, boneTimelines, typeCount, readKeys);
 }
 
 QJsonObject Reader4x::readIkTimelines()
@@ -421,68 +389,29 @@ QJsonObject Reader4x::readTransformTimelines()
 
 QJsonObject Reader4x::readPathTimelines()
 {
-    ContextScope scope(m_in, QStringLiteral("the path timelines of ") + m_in.context());
-    ObjectBuilder constraints;
-    const int count = m_in.readCount(2);
-    const char *names[] = {"position", "spacing", "mix"};
-    for (int i = 0; i < count; ++i) {
-        const QString name = readReference(m_path);
-        ContextScope timelineScope(m_in, QStringLiteral("the timelines of ")
-                                                 + quotedName("path constraint", name));
-        QJsonObject timelines;
-        const int timelineCount = m_in.readCount(2);
-        for (int t = 0; t < timelineCount; ++t) {
-            const int type = m_in.readByte();
-            if (type > 2)
-                m_in.fail(QStringLiteral("an unknown path timeline type (%1) in %2")
-                                  .arg(type).arg(m_in.context()));
-            const int frameCount = readFrameCount();
-            const QVector<Channel> channels = type == 2 ? QVector<Channel>{mixRotate, mixX, mixY}
-                                                       : QVector<Channel>{value4};
-            timelines.insert(QString::fromLatin1(names[type]), readChannelKeys(frameCount, channels));
-        }
-        constraints.add(name, timelines);
-    }
-    return constraints.build();
+    const auto readPath = [this] { return readReference(m_path); };
+    const auto readKeys = [this](int type, int frameCount) {
+        const QVector<Channel> channels = type == 2 ? QVector<Channel>{mixRotate, mixX, mixY}
+                                                   : QVector<Channel>{value4};
+        return readChannelKeys(frameCount, channels);
+    };
+    return readTimelineGroups("path", "path constraint", readPath, pathTimelines, 3, readKeys);
 }
 
 QJsonObject Reader4x::readPhysicsTimelines()
 {
-    ContextScope scope(m_in, QStringLiteral("the physics timelines of ") + m_in.context());
-    ObjectBuilder constraints;
-    const int count = m_in.readCount(2);
-    for (int i = 0; i < count; ++i) {
+    const auto readConstraint = [this] {
         // 0 stands for every physics constraint, else the index + 1.
         const qint32 index = m_in.readVarint();
         if (index < 0 || index > m_physics.names.size())
             m_in.fail(QStringLiteral("physics constraint %1 in %2, but the skeleton has %3 physics constraints")
                               .arg(quint32(index) - 1).arg(m_in.context()).arg(m_physics.names.size()));
-        const QString name = index == 0 ? QStringLiteral("") : m_physics.names.at(index - 1);
-        ContextScope timelineScope(m_in, QStringLiteral("the timelines of ")
-                                                 + quotedName("physics constraint", name));
-        QJsonObject timelines;
-        const int timelineCount = m_in.readCount(2);
-        for (int t = 0; t < timelineCount; ++t) {
-            const int type = m_in.readByte();
-            if (type > physicsReset || type == physicsUnused)
-                m_in.fail(QStringLiteral("an unknown physics timeline type (%1) in %2")
-                                  .arg(type).arg(m_in.context()));
-            const int frameCount = readFrameCount();
-            QJsonArray keys;
-            if (type == physicsReset) {
-                for (int k = 0; k < frameCount; ++k) {
-                    QJsonObject key;
-                    readTime(key);
-                    keys.append(key);
-                }
-            } else {
-                keys = readChannelKeys(frameCount, {value4});
-            }
-            timelines.insert(QString::fromLatin1(physicsTimelineName(type)), keys);
-        }
-        constraints.add(name, timelines);
-    }
-    return constraints.build();
+        return index == 0 ? QStringLiteral("") : m_physics.names.at(index - 1);
+    };
+    return readTimelineGroups("physics", "physics constraint", readConstraint, physicsTimelines, 9,
+                              [this](int type, int frameCount) {
+        return type == physicsReset ? readUncurvedKeys(frameCount, [](QJsonObject &) {}) : readChannelKeys(frameCount, {value4});
+    });
 }
 
 QJsonObject Reader4x::readAttachmentTimelines()
@@ -583,11 +512,8 @@ void Reader4x::readDeformValues(QJsonObject &key)
 QJsonArray Reader4x::readSequenceKeys()
 {
     const int frameCount = readFrameCount();
-    QJsonArray keys;
     double previousDelay = 0;
-    for (int k = 0; k < frameCount; ++k) {
-        QJsonObject key;
-        readTime(key);
+    return readUncurvedKeys(frameCount, [this, &previousDelay](QJsonObject &key) {
         const qint32 modeAndIndex = m_in.readInt32();
         const int mode = modeAndIndex & 0xF;
         const QString modeName = enumName(mode, names4x::sequenceMode, QStringLiteral("sequence mode"));
@@ -597,19 +523,14 @@ QJsonArray Reader4x::readSequenceKeys()
         const double delay = readNumber(4);
         insertUnless(key, QStringLiteral("delay"), delay, previousDelay);
         previousDelay = delay;
-        keys.append(key);
-    }
-    return keys;
+    });
 }
 
 QJsonArray Reader4x::readDrawOrder()
 {
     ContextScope scope(m_in, QStringLiteral("the draw order keys of ") + m_in.context());
-    QJsonArray keys;
     const int count = m_in.readCount(5);
-    for (int k = 0; k < count; ++k) {
-        QJsonObject key;
-        readTime(key);
+    return readUncurvedKeys(count, [this](QJsonObject &key) {
         const int offsetCount = m_in.readCount(2);
         QJsonArray offsets;
         for (int i = 0; i < offsetCount; ++i) {
@@ -620,19 +541,14 @@ QJsonArray Reader4x::readDrawOrder()
         }
         if (!offsets.isEmpty())
             key.insert(QStringLiteral("offsets"), offsets);
-        keys.append(key);
-    }
-    return keys;
+    });
 }
 
 QJsonArray Reader4x::readEventKeys()
 {
     ContextScope scope(m_in, QStringLiteral("the event keys of ") + m_in.context());
-    QJsonArray keys;
     const int count = m_in.readCount(10);
-    for (int k = 0; k < count; ++k) {
-        QJsonObject key;
-        readTime(key);
+    return readUncurvedKeys(count, [this](QJsonObject &key) {
         const EventSetup &setup = m_eventSetups.at(readIndex(m_events));
         key.insert(QStringLiteral("name"), charge(setup.name));
         insertUnless(key, QStringLiteral("int"), m_in.readZigzag(), setup.intValue);
@@ -651,7 +567,5 @@ QJsonArray Reader4x::readEventKeys()
             insertUnless(key, QStringLiteral("volume"), readNumber(4), setup.volume);
             insertUnless(key, QStringLiteral("balance"), readNumber(4), setup.balance);
         }
-        keys.append(key);
-    }
-    return keys;
+    });
 }

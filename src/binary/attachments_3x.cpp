@@ -21,24 +21,19 @@ struct AttachmentPlace {
 
 void putColour(Reader3x &r, QJsonObject &attachment, const char *omitted)
 {
-    const QString colour = colourText(r.input.readInt32());
-    if (omitted == nullptr || colour != QLatin1String(omitted))
-        attachment.insert(QStringLiteral("color"), colour);
+    insertColor(attachment, quint32(r.input.readInt32()), omitted);
 }
 
-// The image path, written only where it differs from the attachment's name.
 void readPathText(Reader3x &r, QJsonObject &attachment, const QString &shownName)
 {
-    const QString path = readRef(r);
-    if (!path.isNull() && path != shownName)
-        attachment.insert(QStringLiteral("path"), path);
+    insertPath(attachment, readRef(r), shownName);
 }
 
 QJsonArray readFloats(Reader3x &r, qint64 count, int decimals)
 {
     QJsonArray values;
     for (qint64 i = 0; i < count; ++i)
-        values.append(number(r, r.input.readFloat(), decimals));
+        values.append(readNumber(r, decimals));
     return values;
 }
 
@@ -62,9 +57,9 @@ QJsonArray readWeightedVertices(Reader3x &r, int vertexCount)
         vertices.append(boneCount);
         for (int b = 0; b < boneCount; ++b) {
             vertices.append(readTableIndex(r, r.bones.size(), "bone", "bones"));
-            vertices.append(number(r, r.input.readFloat(), 5));
-            vertices.append(number(r, r.input.readFloat(), 5));
-            vertices.append(number(r, r.input.readFloat(), 5));
+            vertices.append(readNumber(r, 5));
+            vertices.append(readNumber(r, 5));
+            vertices.append(readNumber(r, 5));
         }
     }
     return vertices;
@@ -81,14 +76,9 @@ void readVertices(Reader3x &r, int vertexCount, QJsonObject &attachment, const A
 void readRegion(Reader3x &r, QJsonObject &a, const QString &shownName)
 {
     readPathText(r, a, shownName);
-    const int scaleDecimals = r.features.skinBones ? 4 : 3;
-    putNumber(a, QStringLiteral("rotation"), number(r, r.input.readFloat(), 2), 0);
-    putNumber(a, QStringLiteral("x"), number(r, r.input.readFloat(), 2), 0);
-    putNumber(a, QStringLiteral("y"), number(r, r.input.readFloat(), 2), 0);
-    putNumber(a, QStringLiteral("scaleX"), number(r, r.input.readFloat(), scaleDecimals), 1);
-    putNumber(a, QStringLiteral("scaleY"), number(r, r.input.readFloat(), scaleDecimals), 1);
-    a.insert(QStringLiteral("width"), number(r, r.input.readFloat(), 2));
-    a.insert(QStringLiteral("height"), number(r, r.input.readFloat(), 2));
+    readPlacement(r, a);
+    a.insert(QStringLiteral("width"), readNumber(r, 2));
+    a.insert(QStringLiteral("height"), readNumber(r, 2));
     putColour(r, a, "ffffffff");
 }
 
@@ -99,6 +89,13 @@ void readBoundingBox(Reader3x &r, QJsonObject &a, const AttachmentPlace &place)
     readVertices(r, vertexCount, a, place);
     if (r.nonessential)
         putColour(r, a, "60f000ff");
+}
+
+// The size the editor shows a mesh at, nonessential.
+void readMeshSize(Reader3x &r, QJsonObject &a)
+{
+    readNumberUnless(r, a, QStringLiteral("width"), 2, 0);
+    readNumberUnless(r, a, QStringLiteral("height"), 2, 0);
 }
 
 void readMesh(Reader3x &r, QJsonObject &a, const QString &shownName, const AttachmentPlace &place)
@@ -114,8 +111,7 @@ void readMesh(Reader3x &r, QJsonObject &a, const QString &shownName, const Attac
     if (!r.nonessential)
         return;
     a.insert(QStringLiteral("edges"), readShorts(r));
-    putNumber(a, QStringLiteral("width"), number(r, r.input.readFloat(), 2), 0);
-    putNumber(a, QStringLiteral("height"), number(r, r.input.readFloat(), 2), 0);
+    readMeshSize(r, a);
 }
 
 void readLinkedMesh(Reader3x &r, QJsonObject &a, const QString &shownName)
@@ -128,10 +124,8 @@ void readLinkedMesh(Reader3x &r, QJsonObject &a, const QString &shownName)
     a.insert(QStringLiteral("parent"), readRequiredRef(r, QStringLiteral("the parent mesh")));
     if (!r.input.readBool())
         a.insert(QStringLiteral("deform"), false);
-    if (!r.nonessential)
-        return;
-    putNumber(a, QStringLiteral("width"), number(r, r.input.readFloat(), 2), 0);
-    putNumber(a, QStringLiteral("height"), number(r, r.input.readFloat(), 2), 0);
+    if (r.nonessential)
+        readMeshSize(r, a);
 }
 
 void readPath(Reader3x &r, QJsonObject &a, const AttachmentPlace &place)
@@ -150,16 +144,14 @@ void readPath(Reader3x &r, QJsonObject &a, const AttachmentPlace &place)
 
 void readPoint(Reader3x &r, QJsonObject &a)
 {
-    putNumber(a, QStringLiteral("rotation"), number(r, r.input.readFloat(), 2), 0);
-    putNumber(a, QStringLiteral("x"), number(r, r.input.readFloat(), 2), 0);
-    putNumber(a, QStringLiteral("y"), number(r, r.input.readFloat(), 2), 0);
+    readRotationAndPosition(r, a);
     if (r.nonessential)
         putColour(r, a, "f1f100ff");
 }
 
 void readClipping(Reader3x &r, QJsonObject &a, const AttachmentPlace &place)
 {
-    a.insert(QStringLiteral("end"), r.slotNames.at(readTableIndex(r, r.slotNames.size(), "slot", "slots")));
+    a.insert(QStringLiteral("end"), readSlotName(r));
     const int vertexCount = r.input.readCount(1);
     a.insert(QStringLiteral("vertexCount"), vertexCount);
     readVertices(r, vertexCount, a, place);
@@ -220,7 +212,7 @@ JsonMembers2 readSkinAttachments(Reader3x &r, int slotCount)
 {
     JsonMembers2 attachments;
     for (int i = 0; i < slotCount; ++i) {
-        const QString slot = r.slotNames.at(readTableIndex(r, r.slotNames.size(), "slot", "slots"));
+        const QString slot = readSlotName(r);
         JsonMembers &slotAttachments = attachments[slot];
         // A key, a name and a type at least.
         const int count = r.input.readCount(3);
@@ -236,12 +228,7 @@ JsonMembers2 readSkinAttachments(Reader3x &r, int slotCount)
 void putSkinList(Reader3x &r, QJsonObject &skin, const QString &key, const QStringList &table,
                  const char *what, const char *tableName)
 {
-    const int count = r.input.readCount(1);
-    QJsonArray names;
-    for (int i = 0; i < count; ++i)
-        names.append(table.at(readTableIndex(r, table.size(), what, tableName)));
-    if (!names.isEmpty())
-        skin.insert(key, names);
+    insertUnlessEmpty(skin, key, readNameList(r, table, what, tableName));
 }
 
 QJsonObject readNamedSkinListed(Reader3x &r, const QString &name)

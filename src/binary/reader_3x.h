@@ -7,6 +7,7 @@
 
 #include "binary_input.h"
 #include "json_number.h"
+#include "json_values.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -71,18 +72,26 @@ QString readRef(Reader3x &r);
 QString readRequiredRef(Reader3x &r, const QString &what);
 // x as the JSON export writes it with `decimals` decimals.
 double number(const Reader3x &r, float x, int decimals);
+// The next float, as number() gives it.
+double readNumber(Reader3x &r, int decimals);
+// The next float under key, unless it is the export's default.
+void readNumberUnless(Reader3x &r, QJsonObject &json, const QString &key, int decimals,
+                      double defaultValue);
+// Rotation and position (points), and scale (bones, regions) after them.
+void readRotationAndPosition(Reader3x &r, QJsonObject &json);
+void readPlacement(Reader3x &r, QJsonObject &json);
 // An index into a table read before: "slot index 41, but the skeleton has
 // 12 slots".
 int readTableIndex(Reader3x &r, int tableSize, const char *what, const char *tableName);
+// The name an index into table stands for.
+QString readTableName(Reader3x &r, const QStringList &table, const char *what, const char *tableName);
+QString readBoneName(Reader3x &r);
+QString readSlotName(Reader3x &r);
+// A count, then that many indices into table, as names.
+QJsonArray readNameList(Reader3x &r, const QStringList &table, const char *what, const char *tableName);
 // A varint that must not be negative (a start or hull, bounded by the data,
 // not by the bytes left).
 int readNonNegative(Reader3x &r, const char *what);
-// 8 hex digits of RRGGBBAA.
-QString colourText(qint32 rgba);
-// 6 hex digits of the low 24 bits.
-QString darkColourText(qint32 rgb);
-// value under key unless it equals omitted (the export's default).
-void putNumber(QJsonObject &object, const QString &key, double value, double omitted);
 // "name" in quotes, for messages.
 QString quotedName(const QString &name);
 

@@ -4,28 +4,6 @@
 
 #include <algorithm>
 
-QString hexRgba(quint32 rgba)
-{
-    return QStringLiteral("%1").arg(rgba, 8, 16, QLatin1Char('0'));
-}
-
-QString hexRgb(quint32 rgb)
-{
-    return QStringLiteral("%1").arg(rgb & 0xFFFFFFu, 6, 16, QLatin1Char('0'));
-}
-
-void insertUnless(QJsonObject &json, const QString &key, double value, double defaultValue)
-{
-    if (value != defaultValue)
-        json.insert(key, value);
-}
-
-void insertIfTrue(QJsonObject &json, const QString &key, bool value)
-{
-    if (value)
-        json.insert(key, true);
-}
-
 void ObjectBuilder::add(const QString &key, const QJsonValue &value)
 {
     m_members.append({key.toUtf8(), key, value});
@@ -83,19 +61,22 @@ QJsonObject Reader4x::readSkeleton()
     root.insert(QStringLiteral("skeleton"), readHeader());
     root.insert(QStringLiteral("bones"), readBones());
     root.insert(QStringLiteral("slots"), readSlots());
-    const auto insertUnlessEmpty = [&root](const QString &key, const QJsonArray &array) {
-        if (!array.isEmpty())
-            root.insert(key, array);
-    };
-    insertUnlessEmpty(QStringLiteral("ik"), readIkConstraints());
-    insertUnlessEmpty(QStringLiteral("transform"), readTransformConstraints());
-    insertUnlessEmpty(QStringLiteral("path"), readPathConstraints());
+    // The fewest bytes a constraint takes: a name, the order, the bone count,
+    // the target and the flags; a path constraint its skin flag besides; a
+    // physics constraint the numbers and flags it always holds.
+    insertUnlessEmpty(root, QStringLiteral("ik"),
+                      readConstraints(m_ik, "IK constraint", 5, &Reader4x::readIkConstraint));
+    insertUnlessEmpty(root, QStringLiteral("transform"),
+                      readConstraints(m_transform, "transform constraint", 5,
+                                      &Reader4x::readTransformConstraint));
+    insertUnlessEmpty(root, QStringLiteral("path"),
+                      readConstraints(m_path, "path constraint", 6, &Reader4x::readPathConstraint));
     if (m_layout.physics)
-        insertUnlessEmpty(QStringLiteral("physics"), readPhysicsConstraints());
-    insertUnlessEmpty(QStringLiteral("skins"), readSkins());
-    const QJsonObject events = readEvents();
-    if (!events.isEmpty())
-        root.insert(QStringLiteral("events"), events);
+        insertUnlessEmpty(root, QStringLiteral("physics"),
+                          readConstraints(m_physics, "physics constraint", 18,
+                                          &Reader4x::readPhysicsConstraint));
+    insertUnlessEmpty(root, QStringLiteral("skins"), readSkins());
+    insertUnlessEmpty(root, QStringLiteral("events"), readEvents());
     root.insert(QStringLiteral("animations"), readAnimations());
     if (m_in.bytesLeft() > 0)
         m_in.failAtOffset(QStringLiteral("%1 %2 left over after the animations")

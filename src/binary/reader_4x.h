@@ -1,6 +1,7 @@
 #pragma once
 
 #include "binary_input.h"
+#include "json_values.h"
 #include "layout_4x.h"
 
 #include <QHash>
@@ -9,6 +10,8 @@
 #include <QJsonObject>
 #include <QStringList>
 #include <QVector>
+
+#include <functional>
 
 // One value of a timeline key and how the JSON export writes it.
 struct TimelineChannel {
@@ -19,6 +22,13 @@ struct TimelineChannel {
     bool defaultIsPrevious;
     // Decimals of the curve's cy handles, in the channel's units.
     int cyDecimals;
+};
+
+// The image path and colour of a region or mesh, white where the file
+// leaves the colour out.
+struct ImageFields {
+    QString path;
+    quint32 color = 0xFFFFFFFFu;
 };
 
 // Reads one 4.x export into the JSON tree the same version's JSON export
@@ -78,10 +88,15 @@ private:
     QJsonArray readBones();
     QJsonObject readBone(int index);
     QJsonArray readSlots();
-    QJsonArray readIkConstraints();
-    QJsonArray readTransformConstraints();
-    QJsonArray readPathConstraints();
-    QJsonArray readPhysicsConstraints();
+    // Reads what follows a constraint's name and order.
+    using ConstraintReader = void (Reader4x::*)(QJsonObject &constraint, const QString &what);
+    QJsonArray readConstraints(NameTable &table, const char *kind, int minBytesEach,
+                               ConstraintReader readRest);
+    void readIkConstraint(QJsonObject &ik, const QString &what);
+    void readTransformConstraint(QJsonObject &transform, const QString &what);
+    void readPathConstraint(QJsonObject &path, const QString &what);
+    void readPhysicsConstraint(QJsonObject &physics, const QString &what);
+    QJsonArray readBonesAndTarget(QJsonObject &constraint, const QString &what);
     QJsonArray readBoneNames(const QString &what);
     QJsonObject readEvents();
 
@@ -90,6 +105,8 @@ private:
     SkinParts readNamedSkin(int index);
     void readAttachmentBlock(SkinParts &skin, int slotCount);
     QJsonObject readAttachment(const QString &key, int slot);
+    ImageFields readFlaggedImageFields(QJsonObject &json, int flags);
+    void readSize(QJsonObject &json);
     void readRegion(QJsonObject &json, int flags, const QString &name);
     void readMesh(QJsonObject &json, int flags, const QString &name);
     void readLinkedMesh(QJsonObject &json, int flags, const QString &name, int slot,
@@ -110,7 +127,14 @@ private:
     int readFrameCount();
     double readTime(QJsonObject &key);
     void readCurve(QJsonObject &previousKey, int curveType, const int cyDecimals[], int channels);
+    QJsonArray readCurvedKeys(int frameCount, const int cyDecimals[], int channels,
+                              const std::function<void(QJsonObject &key)> &readValues);
     QJsonArray readChannelKeys(int frameCount, const QVector<TimelineChannel> &channels);
+    QJsonObject readTimelineGroups(const char *kind, const char *ownerKind,
+                                   const std::function<QString()> &readOwner,
+                                   const char *const typeNames[], int typeCount,
+                                   const std::function<QJsonArray(int type, int frameCount)> &readKeys);
+    QJsonArray readUncurvedKeys(int count, const std::function<void(QJsonObject &key)> &readValues);
     QJsonObject readSlotTimelines();
     QJsonArray readAttachmentKeys(int frameCount);
     QJsonArray readColorKeys(int frameCount, int lightBytes, int darkBytes);
@@ -192,10 +216,3 @@ private:
 // kind "name" for messages; a long name is cut, so that a message built for
 // every item of a file with long names stays cheap.
 QString quotedName(const char *kind, const QString &name);
-
-// Helpers for the JSON values, shared by the parts of the reader.
-QString hexRgba(quint32 rgba);
-QString hexRgb(quint32 rgb);
-// Inserts value unless it equals the default the JSON export leaves out.
-void insertUnless(QJsonObject &json, const QString &key, double value, double defaultValue);
-void insertIfTrue(QJsonObject &json, const QString &key, bool value);

@@ -47,12 +47,6 @@ Features3x featuresOf(int code)
     return f;
 }
 
-void putTrue(QJsonObject &object, const QString &key, bool value)
-{
-    if (value)
-        object.insert(key, true);
-}
-
 // Versions between the last export seen without a feature and the first
 // seen with it: the reader assumes the feature, and this turns it off for a
 // second reading. False outside those windows.
@@ -171,38 +165,32 @@ QJsonObject readBone(Reader3x &r, int index)
                                  .arg(quotedName(name)));
         bone.insert(QStringLiteral("parent"), r.bones.at(parent));
     }
-    const int scaleDecimals = r.features.skinBones ? 4 : 3;
-    putNumber(bone, QStringLiteral("rotation"), number(r, r.input.readFloat(), 2), 0);
-    putNumber(bone, QStringLiteral("x"), number(r, r.input.readFloat(), 2), 0);
-    putNumber(bone, QStringLiteral("y"), number(r, r.input.readFloat(), 2), 0);
-    putNumber(bone, QStringLiteral("scaleX"), number(r, r.input.readFloat(), scaleDecimals), 1);
-    putNumber(bone, QStringLiteral("scaleY"), number(r, r.input.readFloat(), scaleDecimals), 1);
-    putNumber(bone, QStringLiteral("shearX"), number(r, r.input.readFloat(), 2), 0);
-    putNumber(bone, QStringLiteral("shearY"), number(r, r.input.readFloat(), 2), 0);
-    putNumber(bone, QStringLiteral("length"), number(r, r.input.readFloat(), 2), 0);
+    readPlacement(r, bone);
+    readNumberUnless(r, bone, QStringLiteral("shearX"), 2, 0);
+    readNumberUnless(r, bone, QStringLiteral("shearY"), 2, 0);
+    readNumberUnless(r, bone, QStringLiteral("length"), 2, 0);
     readBoneInheritance(r, bone);
     if (r.features.skinBones)
-        putTrue(bone, QStringLiteral("skin"), r.input.readBool());
-    if (r.nonessential) {
-        const QString colour = colourText(r.input.readInt32());
-        if (colour != QLatin1String("9b9b9bff"))
-            bone.insert(QStringLiteral("color"), colour);
-    }
+        insertIfTrue(bone, QStringLiteral("skin"), r.input.readBool());
+    if (r.nonessential)
+        insertColor(bone, quint32(r.input.readInt32()), "9b9b9bff");
     return bone;
 }
 
-QJsonArray readBones(Reader3x &r)
+// The bones or the slots: each one's name goes into names before the next
+// is read, which may refer back to it.
+QJsonArray readTable(Reader3x &r, const QString &context, int minBytesEach, QStringList &names,
+                     QJsonObject (*readOne)(Reader3x &, int))
 {
-    ContextScope scope(r.input, QStringLiteral("the bones"));
-    // A name, eight numbers and the inheritance at least.
-    const int count = r.input.readCount(34);
-    QJsonArray bones;
+    ContextScope scope(r.input, context);
+    const int count = r.input.readCount(minBytesEach);
+    QJsonArray items;
     for (int i = 0; i < count; ++i) {
-        const QJsonObject bone = readBone(r, i);
-        r.bones.append(bone.value(QStringLiteral("name")).toString());
-        bones.append(bone);
+        const QJsonObject item = readOne(r, i);
+        names.append(item.value(QStringLiteral("name")).toString());
+        items.append(item);
     }
-    return bones;
+    return items;
 }
 
 QString blendModeName(const Reader3x &r, qint32 mode)
@@ -224,15 +212,10 @@ QJsonObject readSlot(Reader3x &r, int index)
     const QString name = r.input.readName(QStringLiteral("slot %1").arg(index));
     ContextScope scope(r.input, QStringLiteral("slot ") + quotedName(name));
     slot.insert(QStringLiteral("name"), name);
-    slot.insert(QStringLiteral("bone"), r.bones.at(readTableIndex(r, r.bones.size(), "bone", "bones")));
-    const QString colour = colourText(r.input.readInt32());
-    if (colour != QLatin1String("ffffffff"))
-        slot.insert(QStringLiteral("color"), colour);
-    if (r.features.v36) {
-        const qint32 dark = r.input.readInt32();
-        if (dark != -1)
-            slot.insert(QStringLiteral("dark"), darkColourText(dark));
-    }
+    slot.insert(QStringLiteral("bone"), readBoneName(r));
+    insertColor(slot, quint32(r.input.readInt32()), "ffffffff");
+    if (r.features.v36)
+        insertDarkColor(slot, r.input.readInt32());
     const QString attachment = readRef(r);
     if (!attachment.isNull())
         slot.insert(QStringLiteral("attachment"), attachment);
@@ -240,20 +223,6 @@ QJsonObject readSlot(Reader3x &r, int index)
     if (blend != 0)
         slot.insert(QStringLiteral("blend"), blendModeName(r, blend));
     return slot;
-}
-
-QJsonArray readSlots(Reader3x &r)
-{
-    ContextScope scope(r.input, QStringLiteral("the slots"));
-    // Name, bone, colour, attachment and blend mode at least.
-    const int count = r.input.readCount(8);
-    QJsonArray slotArray;
-    for (int i = 0; i < count; ++i) {
-        const QJsonObject slot = readSlot(r, i);
-        r.slotNames.append(slot.value(QStringLiteral("name")).toString());
-        slotArray.append(slot);
-    }
-    return slotArray;
 }
 
 // Name, order, skin flag and bones: the start of every constraint.
@@ -267,41 +236,36 @@ QJsonObject readConstraintStart(Reader3x &r, const QString &name)
             constraint.insert(QStringLiteral("order"), order);
     }
     if (r.features.skinBones)
-        putTrue(constraint, QStringLiteral("skin"), r.input.readBool());
-    const int boneCount = r.input.readCount(1);
-    QJsonArray bones;
-    for (int i = 0; i < boneCount; ++i)
-        bones.append(r.bones.at(readTableIndex(r, r.bones.size(), "bone", "bones")));
-    constraint.insert(QStringLiteral("bones"), bones);
+        insertIfTrue(constraint, QStringLiteral("skin"), r.input.readBool());
+    constraint.insert(QStringLiteral("bones"), readNameList(r, r.bones, "bone", "bones"));
     return constraint;
 }
 
 QJsonObject readIkConstraint(Reader3x &r, const QString &name)
 {
     QJsonObject ik = readConstraintStart(r, name);
-    ik.insert(QStringLiteral("target"), r.bones.at(readTableIndex(r, r.bones.size(), "bone", "bones")));
-    putNumber(ik, QStringLiteral("mix"), number(r, r.input.readFloat(), 4), 1);
+    ik.insert(QStringLiteral("target"), readBoneName(r));
+    readNumberUnless(r, ik, QStringLiteral("mix"), 4, 1);
     if (r.features.softness)
-        putNumber(ik, QStringLiteral("softness"), number(r, r.input.readFloat(), 2), 0);
+        readNumberUnless(r, ik, QStringLiteral("softness"), 2, 0);
     if (r.input.readSignedByte() == -1)
         ik.insert(QStringLiteral("bendPositive"), false);
     if (r.features.compress)
-        putTrue(ik, QStringLiteral("compress"), r.input.readBool());
+        insertIfTrue(ik, QStringLiteral("compress"), r.input.readBool());
     if (r.features.stretch)
-        putTrue(ik, QStringLiteral("stretch"), r.input.readBool());
+        insertIfTrue(ik, QStringLiteral("stretch"), r.input.readBool());
     if (r.features.compress)
-        putTrue(ik, QStringLiteral("uniform"), r.input.readBool());
+        insertIfTrue(ik, QStringLiteral("uniform"), r.input.readBool());
     return ik;
 }
 
 QJsonObject readTransformConstraint(Reader3x &r, const QString &name)
 {
     QJsonObject transform = readConstraintStart(r, name);
-    transform.insert(QStringLiteral("target"),
-                     r.bones.at(readTableIndex(r, r.bones.size(), "bone", "bones")));
+    transform.insert(QStringLiteral("target"), readBoneName(r));
     if (r.features.v36) {
-        putTrue(transform, QStringLiteral("local"), r.input.readBool());
-        putTrue(transform, QStringLiteral("relative"), r.input.readBool());
+        insertIfTrue(transform, QStringLiteral("local"), r.input.readBool());
+        insertIfTrue(transform, QStringLiteral("relative"), r.input.readBool());
     }
     const struct {
         const char *key;
@@ -312,8 +276,7 @@ QJsonObject readTransformConstraint(Reader3x &r, const QString &name)
                   {"rotateMix", 4, 1},    {"translateMix", 4, 1}, {"scaleMix", 4, 1},
                   {"shearMix", 4, 1}};
     for (const auto &field : fields)
-        putNumber(transform, QLatin1String(field.key),
-                  number(r, r.input.readFloat(), field.decimals), field.omitted);
+        readNumberUnless(r, transform, QLatin1String(field.key), field.decimals, field.omitted);
     return transform;
 }
 
@@ -331,18 +294,18 @@ void putMode(Reader3x &r, QJsonObject &object, const QString &key, const QString
 QJsonObject readPathConstraint(Reader3x &r, const QString &name)
 {
     QJsonObject path = readConstraintStart(r, name);
-    path.insert(QStringLiteral("target"), r.slotNames.at(readTableIndex(r, r.slotNames.size(), "slot", "slots")));
+    path.insert(QStringLiteral("target"), readSlotName(r));
     putMode(r, path, QStringLiteral("positionMode"),
             {QStringLiteral("fixed"), QStringLiteral("percent")}, 1);
     putMode(r, path, QStringLiteral("spacingMode"),
             {QStringLiteral("length"), QStringLiteral("fixed"), QStringLiteral("percent")}, 0);
     putMode(r, path, QStringLiteral("rotateMode"),
             {QStringLiteral("tangent"), QStringLiteral("chain"), QStringLiteral("chainScale")}, 0);
-    putNumber(path, QStringLiteral("rotation"), number(r, r.input.readFloat(), 2), 0);
-    putNumber(path, QStringLiteral("position"), number(r, r.input.readFloat(), 4), 0);
-    putNumber(path, QStringLiteral("spacing"), number(r, r.input.readFloat(), 4), 0);
-    putNumber(path, QStringLiteral("rotateMix"), number(r, r.input.readFloat(), 4), 1);
-    putNumber(path, QStringLiteral("translateMix"), number(r, r.input.readFloat(), 4), 1);
+    readNumberUnless(r, path, QStringLiteral("rotation"), 2, 0);
+    readNumberUnless(r, path, QStringLiteral("position"), 4, 0);
+    readNumberUnless(r, path, QStringLiteral("spacing"), 4, 0);
+    readNumberUnless(r, path, QStringLiteral("rotateMix"), 4, 1);
+    readNumberUnless(r, path, QStringLiteral("translateMix"), 4, 1);
     return path;
 }
 
@@ -377,8 +340,8 @@ EventData3x readEventData(Reader3x &r)
         return event;
     event.audio = r.input.readString();
     if (r.features.volume && !event.audio.isNull()) {
-        event.volume = number(r, r.input.readFloat(), 4);
-        event.balance = number(r, r.input.readFloat(), 4);
+        event.volume = readNumber(r, 4);
+        event.balance = readNumber(r, 4);
     }
     return event;
 }
@@ -388,14 +351,14 @@ QJsonObject eventJson(const EventData3x &event)
     QJsonObject json;
     if (event.intValue != 0)
         json.insert(QStringLiteral("int"), event.intValue);
-    putNumber(json, QStringLiteral("float"), event.floatValue, 0);
+    insertUnless(json, QStringLiteral("float"), event.floatValue, 0);
     if (!event.string.isEmpty())
         json.insert(QStringLiteral("string"), event.string);
     if (!event.audio.isEmpty())
         json.insert(QStringLiteral("audio"), event.audio);
     if (!event.audio.isNull()) {
-        putNumber(json, QStringLiteral("volume"), event.volume, 1);
-        putNumber(json, QStringLiteral("balance"), event.balance, 0);
+        insertUnless(json, QStringLiteral("volume"), event.volume, 1);
+        insertUnless(json, QStringLiteral("balance"), event.balance, 0);
     }
     return json;
 }
@@ -425,18 +388,6 @@ QJsonObject readAnimations(Reader3x &r)
         animations.insert(name, readAnimation3x(r, name));
     }
     return toObject(animations);
-}
-
-void putUnlessEmpty(QJsonObject &root, const QString &key, const QJsonArray &array)
-{
-    if (!array.isEmpty())
-        root.insert(key, array);
-}
-
-void putUnlessEmpty(QJsonObject &root, const QString &key, const QJsonObject &object)
-{
-    if (!object.isEmpty())
-        root.insert(key, object);
 }
 
 // "1 bone", "12 bones".
@@ -479,6 +430,32 @@ double number(const Reader3x &r, float x, int decimals)
     return jsonNumber(x, decimals, r.features.rounding);
 }
 
+double readNumber(Reader3x &r, int decimals)
+{
+    return number(r, r.input.readFloat(), decimals);
+}
+
+void readNumberUnless(Reader3x &r, QJsonObject &json, const QString &key, int decimals,
+                      double defaultValue)
+{
+    insertUnless(json, key, readNumber(r, decimals), defaultValue);
+}
+
+void readRotationAndPosition(Reader3x &r, QJsonObject &json)
+{
+    readNumberUnless(r, json, QStringLiteral("rotation"), 2, 0);
+    readNumberUnless(r, json, QStringLiteral("x"), 2, 0);
+    readNumberUnless(r, json, QStringLiteral("y"), 2, 0);
+}
+
+void readPlacement(Reader3x &r, QJsonObject &json)
+{
+    readRotationAndPosition(r, json);
+    const int scaleDecimals = r.features.skinBones ? 4 : 3;
+    readNumberUnless(r, json, QStringLiteral("scaleX"), scaleDecimals, 1);
+    readNumberUnless(r, json, QStringLiteral("scaleY"), scaleDecimals, 1);
+}
+
 int readTableIndex(Reader3x &r, int tableSize, const char *what, const char *tableName)
 {
     const qint32 index = r.input.readVarint();
@@ -490,28 +467,36 @@ int readTableIndex(Reader3x &r, int tableSize, const char *what, const char *tab
     return index;
 }
 
+QString readTableName(Reader3x &r, const QStringList &table, const char *what, const char *tableName)
+{
+    return table.at(readTableIndex(r, table.size(), what, tableName));
+}
+
+QString readBoneName(Reader3x &r)
+{
+    return readTableName(r, r.bones, "bone", "bones");
+}
+
+QString readSlotName(Reader3x &r)
+{
+    return readTableName(r, r.slotNames, "slot", "slots");
+}
+
+QJsonArray readNameList(Reader3x &r, const QStringList &table, const char *what, const char *tableName)
+{
+    const int count = r.input.readCount(1);
+    QJsonArray names;
+    for (int i = 0; i < count; ++i)
+        names.append(readTableName(r, table, what, tableName));
+    return names;
+}
+
 int readNonNegative(Reader3x &r, const char *what)
 {
     const qint32 value = r.input.readVarint();
     if (value < 0)
         failIn(r, QStringLiteral("a %1 of %2").arg(QLatin1String(what)).arg(quint32(value)));
     return value;
-}
-
-QString colourText(qint32 rgba)
-{
-    return QStringLiteral("%1").arg(quint32(rgba), 8, 16, QLatin1Char('0'));
-}
-
-QString darkColourText(qint32 rgb)
-{
-    return QStringLiteral("%1").arg(quint32(rgb) & 0xFFFFFFu, 6, 16, QLatin1Char('0'));
-}
-
-void putNumber(QJsonObject &object, const QString &key, double value, double omitted)
-{
-    if (value != omitted)
-        object.insert(key, value);
 }
 
 QJsonObject toObject(const JsonMembers &members)
@@ -575,18 +560,20 @@ QJsonObject readSkeletonWith(const QByteArray &bytes, bool otherWindowLayout)
     root.insert(QStringLiteral("skeleton"), readHeader(r));
     if (r.features.skinBones)
         readStringTable(r);
-    root.insert(QStringLiteral("bones"), readBones(r));
-    root.insert(QStringLiteral("slots"), readSlots(r));
-    putUnlessEmpty(root, QStringLiteral("ik"),
+    // A bone has a name, eight numbers and the inheritance at least; a slot
+    // a name, bone, colour, attachment and blend mode.
+    root.insert(QStringLiteral("bones"), readTable(r, QStringLiteral("the bones"), 34, r.bones, readBone));
+    root.insert(QStringLiteral("slots"), readTable(r, QStringLiteral("the slots"), 8, r.slotNames, readSlot));
+    insertUnlessEmpty(root, QStringLiteral("ik"),
                    readConstraints(r, QStringLiteral("IK"), r.ikConstraints, readIkConstraint));
-    putUnlessEmpty(root, QStringLiteral("transform"),
+    insertUnlessEmpty(root, QStringLiteral("transform"),
                    readConstraints(r, QStringLiteral("transform"), r.transformConstraints,
                                    readTransformConstraint));
-    putUnlessEmpty(root, QStringLiteral("path"),
+    insertUnlessEmpty(root, QStringLiteral("path"),
                    readConstraints(r, QStringLiteral("path"), r.pathConstraints, readPathConstraint));
     root.insert(QStringLiteral("skins"), readSkins3x(r));
-    putUnlessEmpty(root, QStringLiteral("events"), readEvents(r));
-    putUnlessEmpty(root, QStringLiteral("animations"), readAnimations(r));
+    insertUnlessEmpty(root, QStringLiteral("events"), readEvents(r));
+    insertUnlessEmpty(root, QStringLiteral("animations"), readAnimations(r));
     if (input.bytesLeft() > 0) {
         // Reading the first extra byte puts the message's offset on it.
         input.readByte();

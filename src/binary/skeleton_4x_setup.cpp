@@ -71,9 +71,7 @@ QJsonObject Reader4x::readBone(int index)
         bone.insert(m_layout.inheritKey, mode);
     insertIfTrue(bone, QStringLiteral("skin"), m_in.readBool());
     if (m_nonessential) {
-        const QString color = hexRgba(quint32(m_in.readInt32()));
-        if (color != QLatin1String("9b9b9bff"))
-            bone.insert(QStringLiteral("color"), color);
+        insertColor(bone, quint32(m_in.readInt32()), "9b9b9bff");
         if (m_layout.editorVisibility) {
             const QString icon = m_in.readString();
             if (!icon.isEmpty())
@@ -98,12 +96,8 @@ QJsonArray Reader4x::readSlots()
         ContextScope slotScope(m_in, quotedName("slot", name));
         slot.insert(QStringLiteral("name"), name);
         slot.insert(QStringLiteral("bone"), readReference(m_bones));
-        const QString color = hexRgba(quint32(m_in.readInt32()));
-        if (color != QLatin1String("ffffffff"))
-            slot.insert(QStringLiteral("color"), color);
-        const qint32 dark = m_in.readInt32();
-        if (dark != -1)
-            slot.insert(QStringLiteral("dark"), hexRgb(quint32(dark)));
+        insertColor(slot, quint32(m_in.readInt32()), "ffffffff");
+        insertDarkColor(slot, m_in.readInt32());
         const QString attachment = readStringRef();
         if (!attachment.isNull())
             slot.insert(QStringLiteral("attachment"), attachment);
@@ -125,218 +119,187 @@ QJsonArray Reader4x::readBoneNames(const QString &what)
     return readNames(m_bones);
 }
 
-QJsonArray Reader4x::readIkConstraints()
+QJsonArray Reader4x::readConstraints(NameTable &table, const char *kind, int minBytesEach,
+                                     ConstraintReader readRest)
 {
-    ContextScope scope(m_in, QStringLiteral("the IK constraints"));
-    // A name, the order, the bone count, the target and the flags at least.
-    const int count = m_in.readCount(5);
+    ContextScope scope(m_in, QLatin1String("the ") + QLatin1String(kind) + QLatin1Char('s'));
+    const int count = m_in.readCount(minBytesEach);
     QJsonArray constraints;
     for (int i = 0; i < count; ++i) {
-        QJsonObject ik;
-        const QString name = m_in.readName(QStringLiteral("IK constraint %1").arg(i));
-        const QString what = quotedName("IK constraint", name);
+        QJsonObject constraint;
+        const QString name = m_in.readName(QLatin1String(kind) + QLatin1Char(' ') + QString::number(i));
+        const QString what = quotedName(kind, name);
         ContextScope constraintScope(m_in, what);
-        ik.insert(QStringLiteral("name"), name);
-        insertUnless(ik, QStringLiteral("order"), m_in.readVarint(), 0);
-        if (!m_layout.flagFields)
-            insertIfTrue(ik, QStringLiteral("skin"), m_in.readBool());
-        const QJsonArray bones = readBoneNames(what);
-        ik.insert(QStringLiteral("bones"), bones);
-        ik.insert(QStringLiteral("target"), readReference(m_bones));
-        double mix = 1;
-        double softness = 0;
-        bool bendPositive = true;
-        bool compress = false;
-        bool stretch = false;
-        bool uniform = false;
-        if (m_layout.flagFields) {
-            const int flags = m_in.readByte();
-            insertIfTrue(ik, QStringLiteral("skin"), flags & 1);
-            bendPositive = flags & 2;
-            compress = flags & 4;
-            stretch = flags & 8;
-            uniform = flags & 16;
-            mix = (flags & 32) ? ((flags & 64) ? readNumber(4) : 1) : 0;
-            softness = (flags & 128) ? readNumber(2) : 0;
-        } else {
-            mix = readNumber(4);
-            softness = readNumber(2);
-            bendPositive = m_in.readSignedByte() != -1;
-            compress = m_in.readBool();
-            stretch = m_in.readBool();
-            uniform = m_in.readBool();
-        }
-        insertUnless(ik, QStringLiteral("mix"), mix, 1);
-        insertUnless(ik, QStringLiteral("softness"), softness, 0);
-        // A one-bone constraint has no bend direction to write.
-        if (!bendPositive && bones.size() == 2)
-            ik.insert(QStringLiteral("bendPositive"), false);
-        insertIfTrue(ik, QStringLiteral("compress"), compress);
-        insertIfTrue(ik, QStringLiteral("stretch"), stretch);
-        insertIfTrue(ik, QStringLiteral("uniform"), uniform);
-        constraints.append(ik);
-        m_ik.names.append(name);
+        constraint.insert(QStringLiteral("name"), name);
+        insertUnless(constraint, QStringLiteral("order"), m_in.readVarint(), 0);
+        (this->*readRest)(constraint, what);
+        constraints.append(constraint);
+        table.names.append(name);
     }
     return constraints;
 }
 
-QJsonArray Reader4x::readTransformConstraints()
+// IK and transform constraints: 4.0 and 4.1 write the skin flag before the
+// bones, 4.2 among the flags after the target.
+QJsonArray Reader4x::readBonesAndTarget(QJsonObject &constraint, const QString &what)
 {
-    ContextScope scope(m_in, QStringLiteral("the transform constraints"));
-    const int count = m_in.readCount(5);
-    QJsonArray constraints;
+    if (!m_layout.flagFields)
+        insertIfTrue(constraint, QStringLiteral("skin"), m_in.readBool());
+    const QJsonArray bones = readBoneNames(what);
+    constraint.insert(QStringLiteral("bones"), bones);
+    constraint.insert(QStringLiteral("target"), readReference(m_bones));
+    return bones;
+}
+
+void Reader4x::readIkConstraint(QJsonObject &ik, const QString &what)
+{
+    const QJsonArray bones = readBonesAndTarget(ik, what);
+    double mix = 1;
+    double softness = 0;
+    bool bendPositive = true;
+    bool compress = false;
+    bool stretch = false;
+    bool uniform = false;
+    if (m_layout.flagFields) {
+        const int flags = m_in.readByte();
+        insertIfTrue(ik, QStringLiteral("skin"), flags & 1);
+        bendPositive = flags & 2;
+        compress = flags & 4;
+        stretch = flags & 8;
+        uniform = flags & 16;
+        mix = (flags & 32) ? ((flags & 64) ? readNumber(4) : 1) : 0;
+        softness = (flags & 128) ? readNumber(2) : 0;
+    } else {
+        mix = readNumber(4);
+        softness = readNumber(2);
+        bendPositive = m_in.readSignedByte() != -1;
+        compress = m_in.readBool();
+        stretch = m_in.readBool();
+        uniform = m_in.readBool();
+    }
+    insertUnless(ik, QStringLiteral("mix"), mix, 1);
+    insertUnless(ik, QStringLiteral("softness"), softness, 0);
+    // A one-bone constraint has no bend direction to write.
+    if (!bendPositive && bones.size() == 2)
+        ik.insert(QStringLiteral("bendPositive"), false);
+    insertIfTrue(ik, QStringLiteral("compress"), compress);
+    insertIfTrue(ik, QStringLiteral("stretch"), stretch);
+    insertIfTrue(ik, QStringLiteral("uniform"), uniform);
+}
+
+void Reader4x::readTransformConstraint(QJsonObject &transform, const QString &what)
+{
     const char *offsetKeys[] = {"rotation", "x", "y", "scaleX", "scaleY", "shearY"};
     const int offsetDecimals[] = {2, 2, 2, 4, 4, 2};
     const char *mixKeys[] = {"mixRotate", "mixX", "mixY", "mixScaleX", "mixScaleY", "mixShearY"};
-    for (int i = 0; i < count; ++i) {
-        QJsonObject transform;
-        const QString name = m_in.readName(QStringLiteral("transform constraint %1").arg(i));
-        const QString what = quotedName("transform constraint", name);
-        ContextScope constraintScope(m_in, what);
-        transform.insert(QStringLiteral("name"), name);
-        insertUnless(transform, QStringLiteral("order"), m_in.readVarint(), 0);
-        if (!m_layout.flagFields)
-            insertIfTrue(transform, QStringLiteral("skin"), m_in.readBool());
-        transform.insert(QStringLiteral("bones"), readBoneNames(what));
-        transform.insert(QStringLiteral("target"), readReference(m_bones));
-        double offsets[6] = {};
-        double mixes[6] = {};
-        if (m_layout.flagFields) {
-            // The booleans, then one bit per float that follows; absent is 0.
-            const int flags = m_in.readByte();
-            insertIfTrue(transform, QStringLiteral("skin"), flags & 1);
-            insertIfTrue(transform, QStringLiteral("local"), flags & 2);
-            insertIfTrue(transform, QStringLiteral("relative"), flags & 4);
-            for (int k = 0; k < 5; ++k)
-                offsets[k] = (flags & (8 << k)) ? readNumber(offsetDecimals[k]) : 0;
-            const int more = m_in.readByte();
-            offsets[5] = (more & 1) ? readNumber(offsetDecimals[5]) : 0;
-            for (int k = 0; k < 6; ++k)
-                mixes[k] = (more & (2 << k)) ? readNumber(4) : 0;
-        } else {
-            insertIfTrue(transform, QStringLiteral("local"), m_in.readBool());
-            insertIfTrue(transform, QStringLiteral("relative"), m_in.readBool());
-            for (int k = 0; k < 6; ++k)
-                offsets[k] = readNumber(offsetDecimals[k]);
-            for (int k = 0; k < 6; ++k)
-                mixes[k] = readNumber(4);
-        }
-        for (int k = 0; k < 6; ++k)
-            insertUnless(transform, QString::fromLatin1(offsetKeys[k]), offsets[k], 0);
-        const bool betaDefaults = m_layout.secondMixDefaultsToOne;
-        for (int k = 0; k < 6; ++k) {
-            // mixY follows mixX, mixScaleY follows mixScaleX.
-            const bool second = k == 2 || k == 4;
-            const double defaultValue = second && !betaDefaults ? mixes[k - 1] : 1;
-            insertUnless(transform, QString::fromLatin1(mixKeys[k]), mixes[k], defaultValue);
-        }
-        constraints.append(transform);
-        m_transform.names.append(name);
-    }
-    return constraints;
-}
-
-QJsonArray Reader4x::readPathConstraints()
-{
-    ContextScope scope(m_in, QStringLiteral("the path constraints"));
-    const int count = m_in.readCount(6);
-    QJsonArray constraints;
-    for (int i = 0; i < count; ++i) {
-        QJsonObject path;
-        const QString name = m_in.readName(QStringLiteral("path constraint %1").arg(i));
-        const QString what = quotedName("path constraint", name);
-        ContextScope constraintScope(m_in, what);
-        path.insert(QStringLiteral("name"), name);
-        insertUnless(path, QStringLiteral("order"), m_in.readVarint(), 0);
-        insertIfTrue(path, QStringLiteral("skin"), m_in.readBool());
-        path.insert(QStringLiteral("bones"), readBoneNames(what));
-        path.insert(QStringLiteral("target"), readReference(m_slots));
-        int positionMode = 0;
-        int spacingMode = 0;
-        int rotateMode = 0;
-        double rotation = 0;
-        if (m_layout.flagFields) {
-            const int flags = m_in.readByte();
-            positionMode = flags & 1;
-            spacingMode = (flags >> 1) & 3;
-            rotateMode = (flags >> 3) & 3;
-            rotation = (flags & 128) ? readNumber(2) : 0;
-        } else {
-            positionMode = m_in.readVarint();
-            spacingMode = m_in.readVarint();
-            rotateMode = m_in.readVarint();
-            rotation = readNumber(2);
-        }
-        const QString position = enumName(positionMode, names4x::positionMode,
-                                          QStringLiteral("position mode"));
-        if (positionMode != 1)
-            path.insert(QStringLiteral("positionMode"), position);
-        const QString spacing = enumName(spacingMode, names4x::spacingMode,
-                                         QStringLiteral("spacing mode"));
-        if (spacingMode != 0)
-            path.insert(QStringLiteral("spacingMode"), spacing);
-        const QString rotate = enumName(rotateMode, names4x::rotateMode,
-                                        QStringLiteral("rotate mode"));
-        if (rotateMode != 0)
-            path.insert(QStringLiteral("rotateMode"), rotate);
-        insertUnless(path, QStringLiteral("rotation"), rotation, 0);
-        insertUnless(path, QStringLiteral("position"), readNumber(4), 0);
-        insertUnless(path, QStringLiteral("spacing"), readNumber(4), 0);
-        insertUnless(path, QStringLiteral("mixRotate"), readNumber(4), 1);
-        const double mixX = readNumber(4);
-        insertUnless(path, QStringLiteral("mixX"), mixX, 1);
-        insertUnless(path, QStringLiteral("mixY"), readNumber(4),
-                     m_layout.secondMixDefaultsToOne ? 1 : mixX);
-        constraints.append(path);
-        m_path.names.append(name);
-    }
-    return constraints;
-}
-
-QJsonArray Reader4x::readPhysicsConstraints()
-{
-    ContextScope scope(m_in, QStringLiteral("the physics constraints"));
-    const int count = m_in.readCount(18);
-    QJsonArray constraints;
-    for (int i = 0; i < count; ++i) {
-        QJsonObject physics;
-        const QString name = m_in.readName(QStringLiteral("physics constraint %1").arg(i));
-        ContextScope constraintScope(m_in, quotedName("physics constraint", name));
-        physics.insert(QStringLiteral("name"), name);
-        insertUnless(physics, QStringLiteral("order"), m_in.readVarint(), 0);
-        physics.insert(QStringLiteral("bone"), readReference(m_bones));
+    readBonesAndTarget(transform, what);
+    double offsets[6] = {};
+    double mixes[6] = {};
+    if (m_layout.flagFields) {
+        // The booleans, then one bit per float that follows; absent is 0.
         const int flags = m_in.readByte();
-        insertIfTrue(physics, QStringLiteral("skin"), flags & 1);
-        const char *offsetKeys[] = {"x", "y", "rotate", "scaleX", "shearX"};
-        for (int k = 0; k < 5; ++k) {
-            if (flags & (2 << k))
-                insertUnless(physics, QString::fromLatin1(offsetKeys[k]), readNumber(4), 0);
-        }
-        if (flags & 64)
-            insertUnless(physics, QStringLiteral("limit"), readNumber(2), 5000);
-        insertUnless(physics, QStringLiteral("fps"), m_in.readByte(), 60);
-        insertUnless(physics, QStringLiteral("inertia"), readNumber(4), 1);
-        insertUnless(physics, QStringLiteral("strength"), readNumber(4), 100);
-        insertUnless(physics, QStringLiteral("damping"), readNumber(4), 1);
-        if (flags & 128) {
-            const float massInverse = m_in.readFloat();
-            if (massInverse == 0)
-                m_in.fail(QStringLiteral("a mass of which the inverse is 0 in ") + m_in.context());
-            insertUnless(physics, QStringLiteral("mass"), jsonNumber(1 / massInverse, 4), 1);
-        }
-        insertUnless(physics, QStringLiteral("wind"), readNumber(4), 0);
-        insertUnless(physics, QStringLiteral("gravity"), readNumber(4), 0);
-        const int globals = m_in.readByte();
-        const char *globalKeys[] = {"inertiaGlobal", "strengthGlobal", "dampingGlobal",
-                                    "massGlobal", "windGlobal", "gravityGlobal", "mixGlobal"};
-        for (int k = 0; k < 7; ++k)
-            insertIfTrue(physics, QString::fromLatin1(globalKeys[k]), globals & (1 << k));
-        if (globals & 128)
-            insertUnless(physics, QStringLiteral("mix"), readNumber(4), 1);
-        constraints.append(physics);
-        m_physics.names.append(name);
+        insertIfTrue(transform, QStringLiteral("skin"), flags & 1);
+        insertIfTrue(transform, QStringLiteral("local"), flags & 2);
+        insertIfTrue(transform, QStringLiteral("relative"), flags & 4);
+        for (int k = 0; k < 5; ++k)
+            offsets[k] = (flags & (8 << k)) ? readNumber(offsetDecimals[k]) : 0;
+        const int more = m_in.readByte();
+        offsets[5] = (more & 1) ? readNumber(offsetDecimals[5]) : 0;
+        for (int k = 0; k < 6; ++k)
+            mixes[k] = (more & (2 << k)) ? readNumber(4) : 0;
+    } else {
+        insertIfTrue(transform, QStringLiteral("local"), m_in.readBool());
+        insertIfTrue(transform, QStringLiteral("relative"), m_in.readBool());
+        for (int k = 0; k < 6; ++k)
+            offsets[k] = readNumber(offsetDecimals[k]);
+        for (int k = 0; k < 6; ++k)
+            mixes[k] = readNumber(4);
     }
-    return constraints;
+    for (int k = 0; k < 6; ++k)
+        insertUnless(transform, QString::fromLatin1(offsetKeys[k]), offsets[k], 0);
+    const bool betaDefaults = m_layout.secondMixDefaultsToOne;
+    for (int k = 0; k < 6; ++k) {
+        // mixY follows mixX, mixScaleY follows mixScaleX.
+        const bool second = k == 2 || k == 4;
+        const double defaultValue = second && !betaDefaults ? mixes[k - 1] : 1;
+        insertUnless(transform, QString::fromLatin1(mixKeys[k]), mixes[k], defaultValue);
+    }
+}
+
+void Reader4x::readPathConstraint(QJsonObject &path, const QString &what)
+{
+    insertIfTrue(path, QStringLiteral("skin"), m_in.readBool());
+    path.insert(QStringLiteral("bones"), readBoneNames(what));
+    path.insert(QStringLiteral("target"), readReference(m_slots));
+    int positionMode = 0;
+    int spacingMode = 0;
+    int rotateMode = 0;
+    double rotation = 0;
+    if (m_layout.flagFields) {
+        const int flags = m_in.readByte();
+        positionMode = flags & 1;
+        spacingMode = (flags >> 1) & 3;
+        rotateMode = (flags >> 3) & 3;
+        rotation = (flags & 128) ? readNumber(2) : 0;
+    } else {
+        positionMode = m_in.readVarint();
+        spacingMode = m_in.readVarint();
+        rotateMode = m_in.readVarint();
+        rotation = readNumber(2);
+    }
+    const QString position = enumName(positionMode, names4x::positionMode,
+                                      QStringLiteral("position mode"));
+    if (positionMode != 1)
+        path.insert(QStringLiteral("positionMode"), position);
+    const QString spacing = enumName(spacingMode, names4x::spacingMode,
+                                     QStringLiteral("spacing mode"));
+    if (spacingMode != 0)
+        path.insert(QStringLiteral("spacingMode"), spacing);
+    const QString rotate = enumName(rotateMode, names4x::rotateMode,
+                                    QStringLiteral("rotate mode"));
+    if (rotateMode != 0)
+        path.insert(QStringLiteral("rotateMode"), rotate);
+    insertUnless(path, QStringLiteral("rotation"), rotation, 0);
+    insertUnless(path, QStringLiteral("position"), readNumber(4), 0);
+    insertUnless(path, QStringLiteral("spacing"), readNumber(4), 0);
+    insertUnless(path, QStringLiteral("mixRotate"), readNumber(4), 1);
+    const double mixX = readNumber(4);
+    insertUnless(path, QStringLiteral("mixX"), mixX, 1);
+    insertUnless(path, QStringLiteral("mixY"), readNumber(4),
+                 m_layout.secondMixDefaultsToOne ? 1 : mixX);
+}
+
+void Reader4x::readPhysicsConstraint(QJsonObject &physics, const QString &)
+{
+    physics.insert(QStringLiteral("bone"), readReference(m_bones));
+    const int flags = m_in.readByte();
+    insertIfTrue(physics, QStringLiteral("skin"), flags & 1);
+    const char *offsetKeys[] = {"x", "y", "rotate", "scaleX", "shearX"};
+    for (int k = 0; k < 5; ++k) {
+        if (flags & (2 << k))
+            insertUnless(physics, QString::fromLatin1(offsetKeys[k]), readNumber(4), 0);
+    }
+    if (flags & 64)
+        insertUnless(physics, QStringLiteral("limit"), readNumber(2), 5000);
+    insertUnless(physics, QStringLiteral("fps"), m_in.readByte(), 60);
+    insertUnless(physics, QStringLiteral("inertia"), readNumber(4), 1);
+    insertUnless(physics, QStringLiteral("strength"), readNumber(4), 100);
+    insertUnless(physics, QStringLiteral("damping"), readNumber(4), 1);
+    if (flags & 128) {
+        const float massInverse = m_in.readFloat();
+        if (massInverse == 0)
+            m_in.fail(QStringLiteral("a mass of which the inverse is 0 in ") + m_in.context());
+        insertUnless(physics, QStringLiteral("mass"), jsonNumber(1 / massInverse, 4), 1);
+    }
+    insertUnless(physics, QStringLiteral("wind"), readNumber(4), 0);
+    insertUnless(physics, QStringLiteral("gravity"), readNumber(4), 0);
+    const int globals = m_in.readByte();
+    const char *globalKeys[] = {"inertiaGlobal", "strengthGlobal", "dampingGlobal",
+                                "massGlobal", "windGlobal", "gravityGlobal", "mixGlobal"};
+    for (int k = 0; k < 7; ++k)
+        insertIfTrue(physics, QString::fromLatin1(globalKeys[k]), globals & (1 << k));
+    if (globals & 128)
+        insertUnless(physics, QStringLiteral("mix"), readNumber(4), 1);
 }
 
 QJsonObject Reader4x::readEvents()

@@ -10,23 +10,16 @@ QPair<QPair<int, int>, QString> meshKey(int skin, int slot, const QString &name)
     return {{skin, slot}, name};
 }
 
-void insertColor(QJsonObject &json, quint32 rgba, const char *defaultColor)
-{
-    const QString color = hexRgba(rgba);
-    if (defaultColor == nullptr || color != QLatin1String(defaultColor))
-        json.insert(QStringLiteral("color"), color);
-}
-
-void insertPath(QJsonObject &json, const QString &path, const QString &name)
-{
-    if (!path.isNull() && path != name)
-        json.insert(QStringLiteral("path"), path);
-}
-
 enum AttachmentType { RegionType, BoundingBoxType, MeshType, LinkedMeshType, PathType, PointType, ClippingType };
 
 // Flag bits of a 4.2 attachment.
 enum AttachmentFlag { HasName = 8, Bit4 = 16, Bit5 = 32, Bit6 = 64, Bit7 = 128 };
+
+void insertImageFields(QJsonObject &json, const ImageFields &fields, const QString &name)
+{
+    insertPath(json, fields.path, name);
+    insertColor(json, fields.color, "ffffffff");
+}
 
 } // namespace
 
@@ -78,16 +71,12 @@ Reader4x::SkinParts Reader4x::readNamedSkin(int index)
     skin.insert(QStringLiteral("name"), name);
     if (m_layout.skinColors && m_nonessential)
         insertColor(skin, quint32(m_in.readInt32()), "fe9e4fff");
-    const auto insertNames = [&skin](const QString &key, const QJsonArray &names) {
-        if (!names.isEmpty())
-            skin.insert(key, names);
-    };
-    insertNames(QStringLiteral("bones"), readNames(m_bones));
-    insertNames(QStringLiteral("ik"), readNames(m_ik));
-    insertNames(QStringLiteral("transform"), readNames(m_transform));
-    insertNames(QStringLiteral("path"), readNames(m_path));
+    insertUnlessEmpty(skin, QStringLiteral("bones"), readNames(m_bones));
+    insertUnlessEmpty(skin, QStringLiteral("ik"), readNames(m_ik));
+    insertUnlessEmpty(skin, QStringLiteral("transform"), readNames(m_transform));
+    insertUnlessEmpty(skin, QStringLiteral("path"), readNames(m_path));
     if (m_layout.physics)
-        insertNames(QStringLiteral("physics"), readNames(m_physics));
+        insertUnlessEmpty(skin, QStringLiteral("physics"), readNames(m_physics));
     readAttachmentBlock(parts, m_in.readCount(2));
     return parts;
 }
@@ -179,37 +168,49 @@ QJsonObject Reader4x::readAttachment(const QString &key, int slot)
     return json;
 }
 
+// 4.2 regions and meshes start with the path, colour and sequence that
+// flag bits 4 to 6 say are there.
+ImageFields Reader4x::readFlaggedImageFields(QJsonObject &json, int flags)
+{
+    ImageFields fields;
+    if (flags & Bit4)
+        fields.path = readStringRef();
+    if (flags & Bit5)
+        fields.color = quint32(m_in.readInt32());
+    if (flags & Bit6)
+        json.insert(QStringLiteral("sequence"), readSequence());
+    return fields;
+}
+
+void Reader4x::readSize(QJsonObject &json)
+{
+    json.insert(QStringLiteral("width"), readNumber(2));
+    json.insert(QStringLiteral("height"), readNumber(2));
+}
+
 void Reader4x::readRegion(QJsonObject &json, int flags, const QString &name)
 {
-    QString path;
-    quint32 color = 0xFFFFFFFFu;
+    ImageFields fields;
     double rotation = 0;
     if (m_layout.flagFields) {
-        if (flags & Bit4)
-            path = readStringRef();
-        if (flags & Bit5)
-            color = quint32(m_in.readInt32());
-        if (flags & Bit6)
-            json.insert(QStringLiteral("sequence"), readSequence());
+        fields = readFlaggedImageFields(json, flags);
         if (flags & Bit7)
             rotation = readNumber(2);
     } else {
-        path = readStringRef();
+        fields.path = readStringRef();
         rotation = readNumber(2);
     }
-    insertPath(json, path, name);
     insertUnless(json, QStringLiteral("rotation"), rotation, 0);
     insertUnless(json, QStringLiteral("x"), readNumber(2), 0);
     insertUnless(json, QStringLiteral("y"), readNumber(2), 0);
     insertUnless(json, QStringLiteral("scaleX"), readNumber(4), 1);
     insertUnless(json, QStringLiteral("scaleY"), readNumber(4), 1);
-    json.insert(QStringLiteral("width"), readNumber(2));
-    json.insert(QStringLiteral("height"), readNumber(2));
+    readSize(json);
     if (!m_layout.flagFields) {
-        color = quint32(m_in.readInt32());
+        fields.color = quint32(m_in.readInt32());
         readSequenceIfThere(json);
     }
-    insertColor(json, color, "ffffffff");
+    insertImageFields(json, fields, name);
 }
 
 QJsonObject Reader4x::readSequence()
@@ -287,16 +288,10 @@ QJsonArray Reader4x::readUvs(int vertexCount)
 
 void Reader4x::readMesh(QJsonObject &json, int flags, const QString &name)
 {
-    QString path;
-    quint32 color = 0xFFFFFFFFu;
+    ImageFields fields;
     int hull = 0;
     if (m_layout.flagFields) {
-        if (flags & Bit4)
-            path = readStringRef();
-        if (flags & Bit5)
-            color = quint32(m_in.readInt32());
-        if (flags & Bit6)
-            json.insert(QStringLiteral("sequence"), readSequence());
+        fields = readFlaggedImageFields(json, flags);
         hull = m_in.readVarint();
         const int vertexCount = readVertexCountAndVertices(json, flags, Bit7);
         json.insert(QStringLiteral("uvs"), readUvs(vertexCount));
@@ -307,8 +302,8 @@ void Reader4x::readMesh(QJsonObject &json, int flags, const QString &name)
                               .arg(hull).arg(vertexCount).arg(m_in.context()));
         json.insert(QStringLiteral("triangles"), readIndices(int(triangles)));
     } else {
-        path = readStringRef();
-        color = quint32(m_in.readInt32());
+        fields.path = readStringRef();
+        fields.color = quint32(m_in.readInt32());
         const int vertexCount = m_in.readCount(8);
         json.insert(QStringLiteral("uvs"), readUvs(vertexCount));
         {
@@ -320,21 +315,18 @@ void Reader4x::readMesh(QJsonObject &json, int flags, const QString &name)
         readSequenceIfThere(json);
     }
     json.insert(QStringLiteral("hull"), hull);
-    insertPath(json, path, name);
-    insertColor(json, color, "ffffffff");
+    insertImageFields(json, fields, name);
     if (m_nonessential) {
         ContextScope scope(m_in, QStringLiteral("the edges of ") + m_in.context());
         json.insert(QStringLiteral("edges"), readIndices(m_in.readCount(m_layout.flagFields ? 1 : 2)));
-        json.insert(QStringLiteral("width"), readNumber(2));
-        json.insert(QStringLiteral("height"), readNumber(2));
+        readSize(json);
     }
 }
 
 void Reader4x::readLinkedMesh(QJsonObject &json, int flags, const QString &name, int slot,
                               const QString &key, const QString &description)
 {
-    QString path;
-    quint32 color = 0xFFFFFFFFu;
+    ImageFields fields;
     bool inheritTimelines = true;
     LinkedMesh link;
     link.ownerSkin = m_skins.names.size() - 1;
@@ -342,18 +334,13 @@ void Reader4x::readLinkedMesh(QJsonObject &json, int flags, const QString &name,
     link.key = key;
     link.description = description;
     if (m_layout.flagFields) {
-        if (flags & Bit4)
-            path = readStringRef();
-        if (flags & Bit5)
-            color = quint32(m_in.readInt32());
-        if (flags & Bit6)
-            json.insert(QStringLiteral("sequence"), readSequence());
+        fields = readFlaggedImageFields(json, flags);
         inheritTimelines = flags & Bit7;
         link.offset = m_in.offset();
         link.skinIndex = m_in.readVarint();
     } else {
-        path = readStringRef();
-        color = quint32(m_in.readInt32());
+        fields.path = readStringRef();
+        fields.color = quint32(m_in.readInt32());
         link.offset = m_in.offset();
         link.skinName = readStringRef();
         if (link.skinName.isNull())
@@ -367,12 +354,9 @@ void Reader4x::readLinkedMesh(QJsonObject &json, int flags, const QString &name,
     }
     if (!inheritTimelines)
         json.insert(m_layout.linkedMeshTimelinesKey, false);
-    insertPath(json, path, name);
-    insertColor(json, color, "ffffffff");
-    if (m_nonessential) {
-        json.insert(QStringLiteral("width"), readNumber(2));
-        json.insert(QStringLiteral("height"), readNumber(2));
-    }
+    insertImageFields(json, fields, name);
+    if (m_nonessential)
+        readSize(json);
     json.insert(QStringLiteral("skin"), link.skinName);
     m_linkedMeshes.append(link);
 }
