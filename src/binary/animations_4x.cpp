@@ -405,7 +405,8 @@ QJsonObject Reader4x::readPhysicsTimelines()
         const qint32 index = m_in.readVarint();
         if (index < 0 || index > m_physics.names.size())
             m_in.fail(QStringLiteral("physics constraint %1 in %2, but the skeleton has %3 physics constraints")
-                              .arg(quint32(index) - 1).arg(m_in.context()).arg(m_physics.names.size()));
+                              .arg(QString::number(quint32(index) - 1), m_in.context(),
+                                   QString::number(m_physics.names.size())));
         return index == 0 ? QStringLiteral("") : m_physics.names.at(index - 1);
     };
     return readTimelineGroups("physics", "physics constraint", readConstraint, physicsTimelines, 9,

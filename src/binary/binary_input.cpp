@@ -190,9 +190,7 @@ int BinaryInput::readCount(int minBytesPerElement)
         fail(QStringLiteral("a negative count (%1) in %2").arg(count).arg(inside));
     if (qint64(count) * qMax(1, minBytesPerElement) > bytesLeft())
         fail(QStringLiteral("a count of %1 in %2, more than the %3 bytes left could hold")
-                     .arg(count)
-                     .arg(inside)
-                     .arg(bytesLeft()));
+                     .arg(QString::number(count), inside, QString::number(bytesLeft())));
     return count;
 }
 
@@ -200,7 +198,8 @@ int BinaryInput::readIndex(int tableSize, const QString &what)
 {
     const qint32 index = readVarint();
     if (index < 0 || index >= tableSize)
-        fail(QStringLiteral("%1 %2, but there are %3").arg(what).arg(quint32(index)).arg(tableSize));
+        fail(QStringLiteral("%1 %2, but there are %3")
+                     .arg(what, QString::number(quint32(index)), QString::number(tableSize)));
     return index;
 }
 

@@ -93,9 +93,8 @@ QString Reader4x::readStringRef()
         return QString();
     if (index < 0 || index > m_strings.size())
         m_in.fail(QStringLiteral("string reference %1 in %2, but the string table has %3 strings")
-                          .arg(quint32(index))
-                          .arg(m_in.context())
-                          .arg(m_strings.size()));
+                          .arg(QString::number(quint32(index)), m_in.context(),
+                               QString::number(m_strings.size())));
     return charge(m_strings.at(index - 1));
 }
 
@@ -128,18 +127,17 @@ int Reader4x::readIndex(const NameTable &table)
     const qint32 index = m_in.readVarint();
     if (index < 0 || index >= table.names.size())
         m_in.fail(QStringLiteral("%1 index %2 in %3, but the skeleton has %4 %5")
-                          .arg(table.kind)
-                          .arg(quint32(index))
-                          .arg(m_in.context())
-                          .arg(table.names.size())
-                          .arg(table.names.size() == 1 ? table.kind : table.plural));
+                          .arg(table.kind, QString::number(quint32(index)), m_in.context(),
+                               QString::number(table.names.size()),
+                               table.names.size() == 1 ? table.kind : table.plural));
     return index;
 }
 
 void Reader4x::checkEnum(int value, int count, const QString &what)
 {
     if (value < 0 || value >= count)
-        m_in.fail(QStringLiteral("an unknown %1 (%2) in %3").arg(what).arg(value).arg(m_in.context()));
+        m_in.fail(QStringLiteral("an unknown %1 (%2) in %3")
+                          .arg(what, QString::number(value), m_in.context()));
 }
 
 double Reader4x::readNumber(int decimals)
