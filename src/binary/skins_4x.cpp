@@ -3,6 +3,8 @@
 #include "names_4x.h"
 #include "reader_4x.h"
 
+#include <QHash>
+
 namespace {
 
 QPair<QPair<int, int>, QString> meshKey(int skin, int slot, const QString &name)
@@ -45,13 +47,24 @@ QJsonArray Reader4x::readSkins()
     resolveLinkedMeshes(skins);
     QJsonArray array;
     for (SkinParts &parts : skins) {
-        ObjectBuilder attachments;
+        // A slot listed twice in one skin holds the attachments of both
+        // entries, rather than the later one alone.
+        QHash<QString, int> slotAt;
+        QVector<ObjectBuilder> perSlot;
+        QStringList slotNames;
         for (const SlotAttachments &slot : qAsConst(parts.slots)) {
-            ObjectBuilder slotAttachments;
+            auto at = slotAt.constFind(slot.slot);
+            if (at == slotAt.constEnd()) {
+                at = slotAt.insert(slot.slot, perSlot.size());
+                perSlot.append(ObjectBuilder());
+                slotNames.append(slot.slot);
+            }
             for (const auto &attachment : slot.attachments)
-                slotAttachments.add(attachment.first, attachment.second);
-            attachments.add(slot.slot, slotAttachments.build());
+                perSlot[at.value()].add(attachment.first, attachment.second);
         }
+        ObjectBuilder attachments;
+        for (int i = 0; i < perSlot.size(); ++i)
+            attachments.add(slotNames.at(i), perSlot[i].build());
         if (!attachments.isEmpty())
             parts.skin.insert(QStringLiteral("attachments"), attachments.build());
         array.append(parts.skin);
