@@ -17,10 +17,25 @@ struct BonePass {
     bool isRotation;
 };
 
+// The two statements of a number property's sequence.
+struct NumberStatements {
+    const QString &target;
+    QString property;
+    void operator()(QString &text, double value) const
+    {
+        appendPropertyActionNumber(text, target, property, value);
+    }
+    void operator()(QString &text, double from, double to, double seconds,
+                    const SegmentCurve &curve) const
+    {
+        appendNumberAnimation(text, target, property, from, to, seconds, curve);
+    }
+};
+
 void appendBonePass(QString &out, const QString &target, const QJsonArray &keys,
                     const BonePass &pass, const PartDone &partDone)
 {
-    const QString property = QLatin1String(pass.property);
+    const NumberStatements statements{target, QLatin1String(pass.property)};
     const QLatin1String field(pass.field);
     RotationValues rotation(pass.isRotation ? keys : QJsonArray());
     out += QLatin1String("\tSequentialAnimation {\n");
@@ -30,14 +45,7 @@ void appendBonePass(QString &out, const QString &target, const QJsonArray &keys,
                 return pass.isRotation ? rotation.next(writtenRotation(key))
                                        : pass.sign * key.value(field).toDouble();
             },
-            [&](QString &text, double value) {
-                appendPropertyActionNumber(text, target, property, value);
-            },
-            [&](QString &text, double from, double to, double seconds,
-                const SegmentCurve &curve) {
-                appendNumberAnimation(text, target, property, from, to, seconds, curve);
-            },
-            partDone);
+            statements, statements, partDone);
     out += QLatin1String("\t}\n");
 }
 
@@ -59,7 +67,7 @@ const BonePass splitPasses[SplitChannels::Count] = {
 void appendChannelPass(QString &out, const QString &target, const QVector<NumberKey> &keys,
                        const BonePass &pass, bool rotateAsWritten, const PartDone &partDone)
 {
-    const QString property = QLatin1String(pass.property);
+    const NumberStatements statements{target, QLatin1String(pass.property)};
     RotationValues rotation(rotateAsWritten, keys.isEmpty() ? 0 : keys.first().value);
     out += QLatin1String("\tSequentialAnimation {\n");
     appendReadTimeline(
@@ -67,14 +75,7 @@ void appendChannelPass(QString &out, const QString &target, const QVector<Number
             [&](double value) {
                 return pass.isRotation ? rotation.next(value) : pass.sign * value;
             },
-            [&](QString &text, double value) {
-                appendPropertyActionNumber(text, target, property, value);
-            },
-            [&](QString &text, double from, double to, double seconds,
-                const SegmentCurve &curve) {
-                appendNumberAnimation(text, target, property, from, to, seconds, curve);
-            },
-            partDone);
+            statements, statements, partDone);
     out += QLatin1String("\t}\n");
 }
 

@@ -72,6 +72,20 @@ void appendColorSegment(QString &out, const QString &slotIdText, const QString &
 
 const auto colorText = [](const QJsonValue &color) { return color.toString(); };
 
+// The two statements of a slot's colour sequence.
+struct ColorStatements {
+    const QString &slotIdText;
+    void operator()(QString &text, const QString &color) const
+    {
+        appendColorAction(text, slotIdText, color);
+    }
+    void operator()(QString &text, const QString &from, const QString &to, double seconds,
+                    const SegmentCurve &curve) const
+    {
+        appendColorSegment(text, slotIdText, from, to, seconds, curve);
+    }
+};
+
 void appendColorSequence(QString &out, const QString &slotIdText, const QJsonArray &keys,
                          const QString &startColor, const PartDone &partDone)
 {
@@ -79,14 +93,7 @@ void appendColorSequence(QString &out, const QString &slotIdText, const QJsonArr
     appendKeyedTimeline(
             out, keys, startColor,
             [](const QJsonObject &key) { return colorText(key.value(QLatin1String("color"))); },
-            [&](QString &text, const QString &color) {
-                appendColorAction(text, slotIdText, color);
-            },
-            [&](QString &text, const QString &from, const QString &to, double seconds,
-                const SegmentCurve &curve) {
-                appendColorSegment(text, slotIdText, from, to, seconds, curve);
-            },
-            partDone);
+            ColorStatements{slotIdText}, ColorStatements{slotIdText}, partDone);
     out += QLatin1String("}\n");
 }
 
@@ -96,14 +103,7 @@ void appendColorSequence(QString &out, const QString &slotIdText, const QVector<
     out += QLatin1String("\tSequentialAnimation {\n");
     appendReadTimeline(
             out, keys, startColor, colorText,
-            [&](QString &text, const QString &color) {
-                appendColorAction(text, slotIdText, color);
-            },
-            [&](QString &text, const QString &from, const QString &to, double seconds,
-                const SegmentCurve &curve) {
-                appendColorSegment(text, slotIdText, from, to, seconds, curve);
-            },
-            partDone);
+            ColorStatements{slotIdText}, ColorStatements{slotIdText}, partDone);
     out += QLatin1String("}\n");
 }
 
