@@ -1,4 +1,5 @@
 #include "upgrade.h"
+#include "upgrade_parts.h"
 
 #include <QJsonDocument>
 #include <QtTest>
@@ -12,6 +13,8 @@ class SelectionTest : public QObject
 private Q_SLOTS:
     void selection_data();
     void selection();
+    void slotFolders_data();
+    void slotFolders();
 };
 
 void SelectionTest::selection_data()
@@ -70,6 +73,33 @@ void SelectionTest::selection()
     QCOMPARE(needsUpgrade(root), !note.isEmpty());
     if (!note.isEmpty())
         QCOMPARE(versionNote(root), note);
+}
+
+// Only 4.2 beta editors wrote folders into slot names: any other version
+// text keeps a "/" in a slot name as part of the name.
+void SelectionTest::slotFolders_data()
+{
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<bool>("folders");
+    QTest::newRow("4.2 beta") << "4.2.45-beta" << true;
+    QTest::newRow("4.2 beta, one digit") << "4.2.1-beta" << true;
+    QTest::newRow("stable 4.2") << "4.2.22" << false;
+    QTest::newRow("4.1 beta") << "4.1.06-beta" << false;
+    QTest::newRow("4.20 beta") << "4.20.1-beta" << false;
+    QTest::newRow("14.2 beta") << "14.2.1-beta" << false;
+    QTest::newRow("line feed after the text") << "4.2.1-beta\n" << false;
+    QTest::newRow("another suffix") << "4.2.1-beta2" << false;
+    QTest::newRow("no patch number") << "4.2.-beta" << false;
+}
+
+void SelectionTest::slotFolders()
+{
+    QFETCH(QString, version);
+    QFETCH(bool, folders);
+    const QJsonObject root = QJsonDocument::fromJson(
+            QStringLiteral("{\"skeleton\": {\"spine\": \"%1\"}}").arg(version).toUtf8()).object();
+    QVERIFY(!root.isEmpty());
+    QCOMPARE(isSpine42Beta(root), folders);
 }
 
 QTEST_APPLESS_MAIN(SelectionTest)
