@@ -65,10 +65,12 @@ SpineSkeleton {
 	ParallelAnimation {
 		id: flap
 		SequentialAnimation {
-	PropertyAnimation { target: defaultSkinBodyBase; property: "vertices"; from: [ 0, 0, 10, 0, 10, 10 ] ; to: [ 1, 1, 10, 0, 10, 10 ] ; duration: 500 }
+	PauseAnimation { duration: 500 }
+	PropertyAction { target: defaultSkinBodyBase; property: "vertices"; value: [ 1, 1, 10, 0, 10, 10 ] }
 		}
 		SequentialAnimation {
-	PropertyAnimation { target: defaultSkinBodyCopy; property: "vertices"; from: [ 0, 0, 10, 0, 10, 10 ] ; to: [ 1, 1, 10, 0, 10, 10 ] ; duration: 500 }
+	PauseAnimation { duration: 500 }
+	PropertyAction { target: defaultSkinBodyCopy; property: "vertices"; value: [ 1, 1, 10, 0, 10, 10 ] }
 		}
 	}
 	}

@@ -82,7 +82,8 @@ SpineSkeleton {
 	ScriptAction { script: sky_clouds_farSlot.attach(null); }
 	}
 		SequentialAnimation {
-	PropertyAnimation { target: rainBone; property: "dy"; from: 0; to: 100; duration: 1000 }
+	PauseAnimation { duration: 1000 }
+	PropertyAction { target: rainBone; property: "dy"; value: 100 }
 		}
 	}
 	}
