@@ -3,8 +3,6 @@
 #include "qmltext/statements.h"
 #include "timeline.h"
 
-#include <QDebug>
-
 namespace {
 
 VertexList setupVertices(const QJsonObject &root, const QString &skin, const QString &slot,
@@ -80,18 +78,19 @@ void appendVertexAnimation(QString &out, const QString &target, const QString &p
 }
 
 void appendDeformTimelines(QString &out, const QJsonObject &ffd, const QJsonObject &root,
-                           const IdTable &ids, const PartDone &partDone)
+                           const IdTable &ids, const PartDone &partDone,
+                           const TimelineTargets *targets)
 {
-    qDebug("one ffd");
     for (auto skin = ffd.begin(); skin != ffd.end(); ++skin) {
         const QJsonObject slots = skin.value().toObject();
         for (auto slot = slots.begin(); slot != slots.end(); ++slot) {
-            qDebug("one slot");
             // Every attachment of the slot is animated, in key order: a slot
             // whose meshes take turns deforms each of them.
             const QJsonObject attachments = slot.value().toObject();
             for (auto attachment = attachments.begin(); attachment != attachments.end();
                  ++attachment) {
+                if (!hasMesh(targets, skin.key(), slot.key(), attachment.key()))
+                    continue;
                 const QString target =
                         ids.attachmentItem(skin.key(), slot.key(), attachment.key());
                 appendDeformSequence(out, target, attachment.value().toArray(),
