@@ -21,8 +21,8 @@
 
 namespace {
 
-// Qt's debug and info lines are dropped: printing any that a conversion
-// gives, for each of millions of runs, would dominate the run time.
+// The deform writer logs to qDebug for every slot; printing that for each
+// of millions of runs would dominate the run time.
 void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
     if (type == QtDebugMsg || type == QtInfoMsg)

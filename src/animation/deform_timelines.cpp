@@ -3,6 +3,8 @@
 #include "qmltext/statements.h"
 #include "timeline.h"
 
+#include <QDebug>
+
 namespace {
 
 VertexList setupVertices(const QJsonObject &root, const QString &skin, const QString &slot,
@@ -81,9 +83,11 @@ void appendDeformTimelines(QString &out, const QJsonObject &ffd, const QJsonObje
                            const IdTable &ids, const PartDone &partDone,
                            const TimelineTargets *targets)
 {
+    qDebug("one ffd");
     for (auto skin = ffd.begin(); skin != ffd.end(); ++skin) {
         const QJsonObject slots = skin.value().toObject();
         for (auto slot = slots.begin(); slot != slots.end(); ++slot) {
+            qDebug("one slot");
             // Every attachment of the slot is animated, in key order: a slot
             // whose meshes take turns deforms each of them.
             const QJsonObject attachments = slot.value().toObject();
