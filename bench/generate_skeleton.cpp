@@ -23,6 +23,9 @@
 // With --layout 4.2-binary the 4.2 skeleton is written as the editor's 4.2
 // binary export (.skel) of that JSON tree instead.
 //
+// With --layout 4.3 it is written as Spine 4.3 writes it: the 4.2 file with
+// its IK constraints in the one "constraints" list, each with its "type".
+//
 // Two variants stress the upgrade of newer files, for rows of their own:
 //  --channel-curves (with --layout 4.2): each channel of a bone key gets its
 //    own curve, a bezier on about a third of them, as real 4.x exports have;
@@ -30,7 +33,7 @@
 //  --one-animation: all keys in one long animation, the case where an
 //    upgraded copy of the animation would cost the most memory.
 //
-// Usage: generate_skeleton OUTPUT BYTES [SEED] [--layout 2.x|4.2|4.2-binary]
+// Usage: generate_skeleton OUTPUT BYTES [SEED] [--layout 2.x|4.2|4.2-binary|4.3]
 //                          [--channel-curves] [--one-animation]
 
 #include "skel_from_json.h"
@@ -176,7 +179,7 @@ struct Counts {
     long long setupBytes = 0, skinBytes = 0, boneTimelineBytes = 0, deformBytes = 0;
 };
 
-enum class Layout { V2, V4_2 };
+enum class Layout { V2, V4_2, V4_3 };
 
 // The curve of a key towards the next one, in the 2.x form: a normalised
 // cubic as the file shows it (two decimals).
@@ -231,8 +234,10 @@ public:
     {
         m_file = file;
         m_out.raw("{\n");
-        if (newLayout())
+        if (m_layout == Layout::V4_2)
             m_out.raw("\"skeleton\": { \"spine\": \"4.2.40\" },\n");
+        else if (m_layout == Layout::V4_3)
+            m_out.raw("\"skeleton\": { \"spine\": \"4.3.23\" },\n");
         buildBones();
         writeBones();
         writeIk();
@@ -252,7 +257,7 @@ public:
 
 private:
     long long size() const { return m_written + m_out.text.size(); }
-    bool newLayout() const { return m_layout == Layout::V4_2; }
+    bool newLayout() const { return m_layout != Layout::V2; }
 
     // Whether the file is still short of end bytes. Every choice that hangs
     // on the size goes through here, so that a replay repeats them all.
@@ -378,6 +383,10 @@ private:
         m_out.raw(firstLine ? "\n\t{ " : ",\n\t{ ");
         firstLine = false;
         bool first = true;
+        if (m_layout == Layout::V4_3) {
+            m_out.field(first, "type");
+            m_out.string("ik");
+        }
         m_out.field(first, "name");
         m_out.string(name);
         m_out.field(first, "bones");
@@ -403,7 +412,7 @@ private:
 
     void writeIk()
     {
-        m_out.raw("\"ik\": [");
+        m_out.raw(m_layout == Layout::V4_3 ? "\"constraints\": [" : "\"ik\": [");
         bool firstLine = true;
         writeIkLine(firstLine, "left leg ik", {"left thigh", "left shin"}, "left foot target");
         writeIkLine(firstLine, "right leg ik", {"right thigh", "right shin"}, "right foot target");
@@ -1238,8 +1247,9 @@ int main(int argc, char *argv[])
         const QByteArray arg(argv[i]);
         if (arg == "--layout" && i + 1 < argc) {
             const QByteArray name(argv[++i]);
-            usable = usable && (name == "2.x" || name == "4.2" || name == "4.2-binary");
-            layout = name == "2.x" ? Layout::V2 : Layout::V4_2;
+            usable = usable
+                    && (name == "2.x" || name == "4.2" || name == "4.2-binary" || name == "4.3");
+            layout = name == "2.x" ? Layout::V2 : name == "4.3" ? Layout::V4_3 : Layout::V4_2;
             binary = name == "4.2-binary";
         } else if (arg == "--channel-curves") {
             variant.channelCurves = true;
@@ -1250,7 +1260,7 @@ int main(int argc, char *argv[])
         }
     }
     if (!usable || positional.size() < 2 || positional.size() > 3) {
-        std::fprintf(stderr, "Usage: generate_skeleton OUTPUT BYTES [SEED] [--layout 2.x|4.2|4.2-binary] "
+        std::fprintf(stderr, "Usage: generate_skeleton OUTPUT BYTES [SEED] [--layout 2.x|4.2|4.2-binary|4.3] "
                              "[--channel-curves] [--one-animation]\n");
         return 2;
     }

@@ -86,10 +86,14 @@ private:
             problem(QStringLiteral("fewer than ten bones"));
     }
 
+    // 4.3 files keep their IK constraints in the one "constraints" list.
     void checkIk()
     {
-        for (const QJsonValue &element : m_root.value(key("ik")).toArray()) {
+        const bool oneList = m_root.contains(key("constraints"));
+        for (const QJsonValue &element : m_root.value(key(oneList ? "constraints" : "ik")).toArray()) {
             const QJsonObject ik = element.toObject();
+            if (oneList && ik.value(key("type")).toString() != QLatin1String("ik"))
+                continue;
             QStringList names = {ik.value(key("target")).toString()};
             for (const QJsonValue &bone : ik.value(key("bones")).toArray())
                 names.append(bone.toString());

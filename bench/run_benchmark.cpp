@@ -7,7 +7,8 @@
 // time holds reading, parsing, building and writing.
 //
 // With --layout-4.2 MB one more row times the skeleton of that size in the
-// 4.2 spelling, which the converter upgrades on read; --channel-curves MB
+// 4.2 spelling, which the converter upgrades on read, and --layout-4.3 MB in
+// the 4.3 spelling (constraints in one list); --channel-curves MB
 // adds that skeleton with a curve of its own per channel of each bone key,
 // and --one-animation MB a 4.2 skeleton whose keys are all in one animation.
 //
@@ -48,6 +49,7 @@ struct Options {
     std::string workDir = "/tmp/rigsmith-bench";
     std::vector<double> sizesMb = {1, 10, 50};
     double layout42Mb = 0; // 0: no 4.2 row
+    double layout43Mb = 0; // 0: no 4.3 row
     bool binary42 = false; // the 4.2 skeleton also as a binary export
     double channelCurvesMb = 0; // 0: no such row
     double oneAnimationMb = 0;
@@ -65,6 +67,18 @@ struct Run {
     double peakMb = 0; // resident, in 10^6 bytes
 };
 
+// The kinds of input the benchmark times: the generator's flags for each.
+struct InputKind {
+    const char *label;
+    const char *layout; // the generator's --layout, empty for 2.x
+    const char *variant;
+};
+const InputKind plain2x = {"2.x", "", ""};
+const InputKind plain42 = {"4.2", "4.2", ""};
+const InputKind plain43 = {"4.3", "4.3", ""};
+const InputKind channelCurves = {"4.2, channel curves", "4.2", "--channel-curves"};
+const InputKind oneAnimation = {"4.2, one animation", "4.2", "--one-animation"};
+
 struct Row {
     double inputMb = 0;
     double outputMb = 0;
@@ -72,22 +86,10 @@ struct Row {
     double parsePeakMb = 0, convertPeakMb = 0;
     double parseSpread = 0, convertSpread = 0; // (slowest - fastest) / median
     std::string contents; // the generator's description of the input
-    bool layout42 = false;
     // The same skeleton as a 4.2 binary export, converted in the same runs.
     double binaryMb = 0, binarySeconds = 0, binaryPeakMb = 0;
-    std::string variant; // a generator variant flag, or empty
+    const InputKind *kind = nullptr;
 };
-
-// The kinds of input the benchmark times: the generator's flags for each.
-struct InputKind {
-    const char *label;
-    bool layout42;
-    const char *variant;
-};
-const InputKind plain2x = {"2.x", false, ""};
-const InputKind plain42 = {"4.2", true, ""};
-const InputKind channelCurves = {"4.2, channel curves", true, "--channel-curves"};
-const InputKind oneAnimation = {"4.2, one animation", true, "--one-animation"};
 
 const double bytesPerMb = 1e6;
 
@@ -202,9 +204,10 @@ std::string machineDescription()
 std::string inputBase(const Options &options, double sizeMb, const InputKind &kind)
 {
     char name[64];
-    std::snprintf(name, sizeof name, kind.layout42 ? "skeleton-%gmb-4.2" : "skeleton-%gmb",
-                  sizeMb);
+    std::snprintf(name, sizeof name, "skeleton-%gmb", sizeMb);
     std::string base = options.workDir + "/" + name;
+    if (*kind.layout)
+        base += std::string("-") + kind.layout;
     if (*kind.variant)
         base += std::string(kind.variant).substr(1);
     return base;
@@ -219,8 +222,8 @@ std::string generateInput(const Options &options, double sizeMb, const InputKind
     std::vector<std::string> generate = {options.generator, base + ".json",
                                          std::to_string(std::llround(sizeMb * bytesPerMb)),
                                          std::to_string(options.seed)};
-    if (kind.layout42)
-        generate.insert(generate.end(), {"--layout", "4.2"});
+    if (*kind.layout)
+        generate.insert(generate.end(), {"--layout", kind.layout});
     if (*kind.variant)
         generate.push_back(kind.variant);
     runChecked(generate, log);
@@ -229,7 +232,7 @@ std::string generateInput(const Options &options, double sizeMb, const InputKind
 
 Row measure(const Options &options, double sizeMb, const InputKind &kind)
 {
-    const bool layout42 = kind.layout42;
+    const bool newer = *kind.layout;
     const std::string base = inputBase(options, sizeMb, kind);
     const std::string input = base + ".json";
     const std::string output = base + ".qml";
@@ -237,17 +240,16 @@ Row measure(const Options &options, double sizeMb, const InputKind &kind)
     const long long target = std::llround(sizeMb * bytesPerMb);
 
     Row row;
-    row.layout42 = layout42;
-    row.variant = kind.variant;
+    row.kind = &kind;
     row.contents = generateInput(options, sizeMb, kind);
     // One long animation has no room for every kind of timeline the check
     // asks for.
     if (kind.variant != oneAnimation.variant)
         runChecked({options.parseOnly, "--check", input}, log);
     const long long bytes = fileSize(input);
-    // A 4.2 file holds the skeleton of the 2.x file of that size, in a
-    // spelling of another length.
-    if (!layout42 && std::llabs(bytes - target) > target / 100)
+    // A 4.2 or 4.3 file holds the skeleton of the 2.x file of that size, in
+    // a spelling of another length.
+    if (!newer && std::llabs(bytes - target) > target / 100)
         fail(input + " has " + std::to_string(bytes) + " bytes, asked for "
              + std::to_string(target));
     row.inputMb = double(bytes) / bytesPerMb;
@@ -257,7 +259,7 @@ Row measure(const Options &options, double sizeMb, const InputKind &kind)
     runChecked({options.parseOnly, input}, log);
     runChecked({options.converter, input, output}, log);
     // Only the plain 4.2 skeleton is also written as a binary export.
-    const bool binary = layout42 && !*kind.variant && options.binary42;
+    const bool binary = &kind == &plain42 && options.binary42;
     const std::string skel = base + ".skel";
     // Its own document, so that the output size stays the JSON conversion's.
     const std::string skelOutput = base + "-skel.qml";
@@ -350,6 +352,8 @@ Options parseOptions(int argc, char *argv[])
             options.sizesMb = parseSizes(value);
         else if (flag == "--layout-4.2")
             options.layout42Mb = std::atof(value.c_str());
+        else if (flag == "--layout-4.3")
+            options.layout43Mb = std::atof(value.c_str());
         else if (flag == "--binary-4.2")
             options.binary42 = value == "on";
         else if (flag == "--channel-curves")
@@ -367,7 +371,8 @@ Options parseOptions(int argc, char *argv[])
     }
     if (options.generator.empty() || options.parseOnly.empty() || options.converter.empty()) {
         fail("usage: run_benchmark --generator PATH --parse-only PATH --converter PATH "
-             "[--work-dir DIR] [--sizes 1,10,50] [--layout-4.2 50] [--binary-4.2 on] "
+             "[--work-dir DIR] [--sizes 1,10,50] [--layout-4.2 50] [--layout-4.3 50] "
+             "[--binary-4.2 on] "
              "[--channel-curves 50] [--one-animation 50] [--stages 10] [--runs 5] [--seed N] "
              "[--strict]");
     }
@@ -382,12 +387,10 @@ const char *verdict(bool met)
 std::string inputLabel(const Row &row)
 {
     char text[96];
-    if (row.variant == channelCurves.variant)
-        std::snprintf(text, sizeof text, "%.1f (4.2, channel curves)", row.inputMb);
-    else if (row.variant == oneAnimation.variant)
-        std::snprintf(text, sizeof text, "%.1f (4.2, one animation)", row.inputMb);
+    if (row.kind == &plain2x)
+        std::snprintf(text, sizeof text, "%.1f", row.inputMb);
     else
-        std::snprintf(text, sizeof text, row.layout42 ? "%.1f (4.2)" : "%.1f", row.inputMb);
+        std::snprintf(text, sizeof text, "%.1f (%s)", row.inputMb, row.kind->label);
     return text;
 }
 
@@ -492,7 +495,7 @@ void printStages(const Options &options)
     std::printf("| Input | MB | Parse-only G | Conversion G | Parse G | Upgrade G | Check G "
                 "| Document G | Upgrade / parse | Conversion / parse-only | Conversion G/MB |\n");
     std::printf("|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
-    for (const InputKind *kind : {&plain2x, &plain42, &channelCurves, &oneAnimation}) {
+    for (const InputKind *kind : {&plain2x, &plain42, &plain43, &channelCurves, &oneAnimation}) {
         for (double sizeMb : options.stagesSizesMb) {
             generateInput(options, sizeMb, *kind);
             const std::string base = inputBase(options, sizeMb, *kind);
@@ -559,6 +562,7 @@ int main(int argc, char *argv[])
         double sizeMb;
         const InputKind &kind;
     } newerRows[] = {{options.layout42Mb, plain42},
+                     {options.layout43Mb, plain43},
                      {options.channelCurvesMb, channelCurves},
                      {options.oneAnimationMb, oneAnimation}};
     for (const auto &newer : newerRows) {

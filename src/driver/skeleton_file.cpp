@@ -49,7 +49,8 @@ bool loadBinary(const QByteArray &bytes, LoadedSkeleton &skeleton, QTextStream &
         sayParseFailure(messages, QStringLiteral("%1 at byte %2").arg(error.what).arg(error.offset));
     } catch (const UnreadableBinaryVersion &refused) {
         sayParseFailure(messages, QStringLiteral("a Spine %1 binary file, which rigsmith does not "
-                                                 "read (it reads binary files of Spine 3.3 to 4.2)")
+                                                 "read (it reads binary files of Spine 3.3 to 4.2 and "
+                                                 "JSON files of every version up to 4.3)")
                                           .arg(refused.version));
     }
     return false;

@@ -6,6 +6,10 @@ void countIgnoredTimelines(const QJsonObject &animation, CarryOverReport &lost)
 {
     if (animation.contains(QLatin1String("drawOrder")))
         lost.count(Lost::DrawOrderTimelines);
+    // 4.3: each folder keeps a draw order of its own slots.
+    const QJsonValue folders = animation.value(QLatin1String("drawOrderFolder"));
+    if (!folders.isUndefined())
+        lost.count(Lost::DrawOrderFolders, qMax(1, folders.toArray().size()));
     if (animation.contains(QLatin1String("events")))
         lost.count(Lost::EventTimelines);
     const struct {
@@ -14,7 +18,8 @@ void countIgnoredTimelines(const QJsonObject &animation, CarryOverReport &lost)
     } constraints[] = {{"ik", Lost::IkTimelines},
                        {"transform", Lost::TransformTimelines},
                        {"path", Lost::PathTimelines},
-                       {"physics", Lost::PhysicsTimelines}};
+                       {"physics", Lost::PhysicsTimelines},
+                       {"slider", Lost::SliderTimelines}};
     for (const auto &constraint : constraints) {
         const QJsonValue section = animation.value(QLatin1String(constraint.section));
         if (section.isUndefined())

@@ -15,6 +15,9 @@ enum class Lost {
     TransformConstraints,
     PathConstraints,
     PhysicsConstraints,
+    SliderConstraints,
+    // 4.3 files: the top-level lists that the one "constraints" list replaces.
+    ConstraintListsBeside,
     ImageSequences,
     WeightedBoundingBoxes,
     PathAttachments,
@@ -30,11 +33,13 @@ enum class Lost {
     FlatSegmentCurves,
     SequenceTimelines,
     DrawOrderTimelines,
+    DrawOrderFolders,
     EventTimelines,
     IkTimelines,
     TransformTimelines,
     PathTimelines,
     PhysicsTimelines,
+    SliderTimelines,
     // Any construct given in two spellings: the later ones.
     SecondSpellings,
     Count

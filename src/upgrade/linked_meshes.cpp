@@ -6,13 +6,25 @@ namespace {
 
 QLatin1String key(const char *text) { return QLatin1String(text); }
 
-AttachmentPath parentPath(const SkinAttachment &linked)
+// 4.3 names the parent by "source", which may sit in another slot, named
+// by "slot"; older files and the 4.3 betas name it by "parent".
+AttachmentPath parentPath(const SkinAttachment &linked, CarryOverReport &lost)
 {
     const QJsonObject &object = linked.object;
     const QString skin = object.contains(key("skin")) ? object.value(key("skin")).toString()
                                                        : QStringLiteral("default");
-    return {skin, linked.path.slot,
-            object.value(key("parent")).toString()};
+    const QString slot = object.contains(key("slot")) ? object.value(key("slot")).toString()
+                                                       : linked.path.slot;
+    return {skin, slot, firstSpelling(object, {"source", "parent"}, lost).toString()};
+}
+
+QString notFound(const SkinAttachment &linked, const AttachmentPath &parent)
+{
+    QString text = QStringLiteral("its parent \"%1\" is not in skin \"%2\"")
+                           .arg(parent.attachment, parent.skin);
+    if (parent.slot != linked.path.slot)
+        text += QStringLiteral(", slot \"%1\"").arg(parent.slot);
+    return text;
 }
 
 // Deform timelines follow the parent unless the flag, in whichever of its
@@ -74,11 +86,11 @@ public:
             SkinAttachment &linked = m_attachments[current];
             linked.state = SkinAttachment::LinkedInProgress;
             chain.append(current);
-            const AttachmentPath parent = parentPath(linked);
+            const AttachmentPath parent = parentPath(linked, m_lost);
+            m_parents.insert(current, parent);
             current = m_index.value(parent, -1);
             if (current < 0) {
-                failure = QStringLiteral("its parent \"%1\" is not in skin \"%2\"")
-                                  .arg(parent.attachment, parent.skin);
+                failure = notFound(linked, parent);
             } else if (m_attachments.at(current).state == SkinAttachment::LinkedInProgress) {
                 failure = QStringLiteral("its chain of parents loops");
                 current = -1;
@@ -106,7 +118,7 @@ public:
                 continue;
             }
             if (followsParentDeform(linked.object, m_lost))
-                m_context.linkedDeforms.append({linked.path, parentPath(linked)});
+                m_context.linkedDeforms.append({linked.path, m_parents.value(chain.at(i))});
             linked.object = linkedCopy(parent.object, linked, m_lost, m_diagnostics);
             linked.state = SkinAttachment::Kept;
             current = chain.at(i);
@@ -119,6 +131,8 @@ private:
     CarryOverReport &m_lost;
     Diagnostics &m_diagnostics;
     QHash<AttachmentPath, int> m_index;
+    // Where each linked mesh of a chain found its parent.
+    QHash<int, AttachmentPath> m_parents;
 };
 
 } // namespace

@@ -123,6 +123,9 @@ bool animationIsNewer(const QJsonObject &animation)
 
 bool holdsNewerConstruct(const QJsonObject &root)
 {
+    // 4.3 keeps every constraint in this one list.
+    if (root.value(key("constraints")).isArray())
+        return true;
     if (skinsHoldNewerType(root.value(key("skins")).toObject()))
         return true;
     if (bonesHoldNewerMember(root.value(key("bones")).toArray()))
@@ -186,8 +189,8 @@ SpineVersion spineVersion(const QJsonObject &root)
     const int major = compareDecimal(text.midRef(0, dot), 3);
     version.atLeast3 = major >= 0;
     const int majorAgainst4 = compareDecimal(text.midRef(0, dot), 4);
-    version.above42 = majorAgainst4 > 0
-            || (majorAgainst4 == 0 && compareDecimal(text.midRef(dot + 1, end - dot - 1), 2) > 0);
+    version.above43 = majorAgainst4 > 0
+            || (majorAgainst4 == 0 && compareDecimal(text.midRef(dot + 1, end - dot - 1), 3) > 0);
     return version;
 }
 

@@ -42,6 +42,8 @@ void SelectionTest::selection_data()
         QTest::newRow(type) << QStringLiteral("{\"skins\": {\"k\": {\"s\": {\"a\": {\"type\": \"%1\"}}}}}")
                                        .arg(QLatin1String(type)) << layout;
     }
+    QTest::newRow("constraints list") << "{\"constraints\": []}" << layout;
+    QTest::newRow("constraints not a list") << "{\"constraints\": {}}" << "";
     QTest::newRow("weighted mesh, vertexCount") << "{\"skins\": {\"k\": {\"s\": {\"a\": {\"type\": \"mesh\","
                                                    " \"uvs\": [], \"vertices\": [1, 0, 1, 1, 1], \"vertexCount\": 1}}}}}" << "";
     for (const char *member : {"transform", "inherit", "shearX", "shearY"})
@@ -76,7 +78,7 @@ void SelectionTest::selection()
 }
 
 // Only 4.2 beta editors wrote folders into slot names: any other version
-// text keeps a "/" in a slot name as part of the name.
+// text, 4.3 betas included, keeps a "/" in a slot name as part of the name.
 void SelectionTest::slotFolders_data()
 {
     QTest::addColumn<QString>("version");
@@ -85,6 +87,7 @@ void SelectionTest::slotFolders_data()
     QTest::newRow("4.2 beta, one digit") << "4.2.1-beta" << true;
     QTest::newRow("stable 4.2") << "4.2.22" << false;
     QTest::newRow("4.1 beta") << "4.1.06-beta" << false;
+    QTest::newRow("4.3 beta") << "4.3.37-beta" << false;
     QTest::newRow("4.20 beta") << "4.20.1-beta" << false;
     QTest::newRow("14.2 beta") << "14.2.1-beta" << false;
     QTest::newRow("line feed after the text") << "4.2.1-beta\n" << false;

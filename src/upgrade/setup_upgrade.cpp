@@ -60,6 +60,18 @@ void dropSlotFolder(QJsonObject &slot)
         slot.insert(key("name"), text.mid(slash + 1));
 }
 
+// Settings of an IK constraint that the 2.x layout has no place for; 4.3
+// writes "scaleY" where 4.2 wrote "uniform".
+bool hasIkSetting(const QJsonObject &constraint)
+{
+    for (const char *setting : {"softness", "stretch", "compress", "uniform"}) {
+        if (constraint.contains(key(setting)))
+            return true;
+    }
+    const QJsonValue scaleY = constraint.value(key("scaleY"));
+    return !scaleY.isUndefined() && scaleY != QJsonValue(QStringLiteral("none"));
+}
+
 } // namespace
 
 QJsonValue firstSpelling(const QJsonObject &object, std::initializer_list<const char *> spellings,
@@ -112,12 +124,8 @@ QJsonArray upgradedIk(const QJsonArray &constraints, CarryOverReport &lost)
     QJsonArray out;
     for (const QJsonValue &element : constraints) {
         const QJsonObject constraint = element.toObject();
-        for (const char *setting : {"softness", "stretch", "compress", "uniform"}) {
-            if (constraint.contains(key(setting))) {
-                lost.count(Lost::IkSettings);
-                break;
-            }
-        }
+        if (hasIkSetting(constraint))
+            lost.count(Lost::IkSettings);
         out.append(constraint);
     }
     return out;
@@ -131,18 +139,22 @@ UpgradedSetup upgradeSetup(const QJsonObject &root, CarryOverReport &lost,
     QJsonObject &skeleton = upgraded.skeleton;
     UpgradeContext &context = upgraded.context;
     context.newLayout = root.value(key("skins")).isArray();
-    if (spineVersion(root).above42) {
-        diagnostics.warn(QStringLiteral("written by a newer Spine (%1) than this converter knows: read as a Spine 4.2 file")
+    if (spineVersion(root).above43) {
+        diagnostics.warn(QStringLiteral("written by a newer Spine (%1) than this converter knows: read as a Spine 4.3 file")
                                  .arg(printableVersionText(root)));
     }
 
     if (root.contains(key("bones")))
         skeleton.insert(key("bones"), upgradedBones(root.value(key("bones")).toArray(), lost, diagnostics));
-    if (root.contains(key("ik")))
-        skeleton.insert(key("ik"), upgradedIk(root.value(key("ik")).toArray(), lost));
-    lost.count(Lost::TransformConstraints, itemCount(root.value(key("transform"))));
-    lost.count(Lost::PathConstraints, itemCount(root.value(key("path"))));
-    lost.count(Lost::PhysicsConstraints, itemCount(root.value(key("physics"))));
+    if (root.contains(key("constraints"))) {
+        skeleton.insert(key("ik"), ikOfConstraintList(root, lost, diagnostics));
+    } else {
+        if (root.contains(key("ik")))
+            skeleton.insert(key("ik"), upgradedIk(root.value(key("ik")).toArray(), lost));
+        lost.count(Lost::TransformConstraints, itemCount(root.value(key("transform"))));
+        lost.count(Lost::PathConstraints, itemCount(root.value(key("path"))));
+        lost.count(Lost::PhysicsConstraints, itemCount(root.value(key("physics"))));
+    }
 
     QJsonArray slots =
             upgradedSlots(root.value(key("slots")).toArray(), isSpine42Beta(root), lost);

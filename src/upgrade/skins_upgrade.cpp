@@ -11,7 +11,7 @@ QLatin1String key(const char *text) { return QLatin1String(text); }
 qint64 skinOwnItems(const QJsonObject &skin)
 {
     qint64 items = 0;
-    for (const char *list : {"bones", "ik", "transform", "path", "physics"})
+    for (const char *list : {"bones", "ik", "transform", "path", "physics", "slider"})
         items += skin.value(key(list)).toArray().size();
     return items;
 }

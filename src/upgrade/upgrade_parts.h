@@ -15,7 +15,7 @@
 // anything: "Dev", "4" or an absent text decide nothing.
 struct SpineVersion {
     bool atLeast3 = false;
-    bool above42 = false;
+    bool above43 = false;
 };
 SpineVersion spineVersion(const QJsonObject &root);
 // skeleton.spine is "4.2.N-beta": the editors of those betas wrote slot
@@ -33,6 +33,11 @@ QJsonArray upgradedBones(const QJsonArray &bones, CarryOverReport &lost, Diagnos
 // namesHoldFolders: the slot names of "slots" start with a folder, which goes.
 QJsonArray upgradedSlots(const QJsonArray &slots, bool namesHoldFolders, CarryOverReport &lost);
 QJsonArray upgradedIk(const QJsonArray &constraints, CarryOverReport &lost);
+// The 2.x "ik" list of a file that keeps its constraints in the one 4.3
+// "constraints" list; the other kinds there, and the older lists beside it,
+// are counted as lost.
+QJsonArray ikOfConstraintList(const QJsonObject &root, CarryOverReport &lost,
+                              Diagnostics &diagnostics);
 
 // A skins array as the object of the 2.x layout; an object as it is.
 QJsonObject skinsAsObject(const QJsonValue &skins, CarryOverReport &lost,
