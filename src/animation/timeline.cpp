@@ -2,21 +2,8 @@
 
 #include "qmltext/number_format.h"
 
-#include <charconv>
 #include <climits>
 #include <cmath>
-
-namespace {
-
-// The text of QString::number(value), without a temporary string.
-void appendInteger(QString &out, int value)
-{
-    char digits[16];
-    const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value);
-    out += QLatin1String(digits, int(end.ptr - digits));
-}
-
-} // namespace
 
 int segmentMilliseconds(double seconds)
 {
@@ -125,6 +112,12 @@ void appendDurationAndEasing(QString &out, double seconds, const SegmentCurve &c
     appendInteger(out, segmentMilliseconds(seconds));
     appendEasing(out, curve);
     out += QLatin1String(" }\n");
+}
+
+void appendPauseBeforeKey(QString &out, double time, double previousTime)
+{
+    if (time > 0)
+        appendPauseStatement(out, time - previousTime);
 }
 
 double keyTime(const QJsonObject &key)

@@ -4,15 +4,10 @@
 // per timeline (per constraint for the constraint sections).
 void countIgnoredTimelines(const QJsonObject &animation, CarryOverReport &lost)
 {
-    if (animation.contains(QLatin1String("drawOrder")))
-        lost.count(Lost::DrawOrderTimelines);
-    if (animation.contains(QLatin1String("events")))
-        lost.count(Lost::EventTimelines);
     const struct {
         const char *section;
         Lost kind;
-    } constraints[] = {{"ik", Lost::IkTimelines},
-                       {"transform", Lost::TransformTimelines},
+    } constraints[] = {{"transform", Lost::TransformTimelines},
                        {"path", Lost::PathTimelines},
                        {"physics", Lost::PhysicsTimelines}};
     for (const auto &constraint : constraints) {
