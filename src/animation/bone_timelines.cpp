@@ -25,10 +25,10 @@ struct NumberStatements {
     {
         appendPropertyActionNumber(text, target, property, value);
     }
-    void operator()(QString &text, double from, double to, double seconds,
+    void operator()(QString &text, double from, double to, int milliseconds,
                     const SegmentCurve &curve) const
     {
-        appendNumberAnimation(text, target, property, from, to, seconds, curve);
+        appendNumberAnimation(text, target, property, from, to, milliseconds, curve);
     }
 };
 
@@ -92,10 +92,10 @@ void appendSplitChannels(QString &out, const QString &target, const SplitChannel
 } // namespace
 
 void appendNumberAnimation(QString &out, const QString &target, const QString &property,
-                           double from, double to, double seconds, const SegmentCurve &curve)
+                           double from, double to, int milliseconds, const SegmentCurve &curve)
 {
     if (isSteppedCurve(curve)) {
-        appendPauseStatement(out, seconds);
+        appendPauseStatement(out, milliseconds);
         appendPropertyActionNumber(out, target, property, to);
         return;
     }
@@ -108,7 +108,7 @@ void appendNumberAnimation(QString &out, const QString &target, const QString &p
     out += QLatin1String("; to: ");
     appendNumber(out, to);
     out += QLatin1String("; ");
-    appendDurationAndEasing(out, seconds, curve);
+    appendDurationAndEasing(out, milliseconds, curve);
 }
 
 void appendBoneSequences(QString &out, const QString &target, const QJsonObject &timelines,

@@ -36,5 +36,5 @@ void appendBoneSequences(QString &out, const QString &target, const QJsonObject 
 // One segment of a number property: a PropertyAnimation, or for a stepped
 // curve a pause and a jump to the new value.
 void appendNumberAnimation(QString &out, const QString &target, const QString &property,
-                           double from, double to, double seconds, const SegmentCurve &curve);
+                           double from, double to, int milliseconds, const SegmentCurve &curve);
 

@@ -39,9 +39,9 @@ void appendDeformSequence(QString &out, const QString &target, const QJsonArray 
             [&](QString &text, const QString &list) {
                 appendVertexAction(text, target, property, list);
             },
-            [&](QString &text, const QString &from, const QString &to, double seconds,
+            [&](QString &text, const QString &from, const QString &to, int milliseconds,
                 const SegmentCurve &curve) {
-                appendVertexAnimation(text, target, property, from, to, seconds, curve);
+                appendVertexAnimation(text, target, property, from, to, milliseconds, curve);
             },
             partDone);
     out += QLatin1String("\t}\n");
@@ -59,11 +59,11 @@ void appendVertexAction(QString &out, const QString &target, const QString &prop
 }
 
 void appendVertexAnimation(QString &out, const QString &target, const QString &property,
-                           const QString &fromText, const QString &toText, double seconds,
+                           const QString &fromText, const QString &toText, int milliseconds,
                            const SegmentCurve &curve)
 {
     if (isSteppedCurve(curve)) {
-        appendPauseStatement(out, seconds);
+        appendPauseStatement(out, milliseconds);
         appendVertexAction(out, target, property, toText);
         return;
     }
@@ -76,7 +76,7 @@ void appendVertexAnimation(QString &out, const QString &target, const QString &p
     out += QLatin1String(" ] ; to: [ ");
     out += toText;
     out += QLatin1String(" ] ; ");
-    appendDurationAndEasing(out, seconds, curve);
+    appendDurationAndEasing(out, milliseconds, curve);
 }
 
 void appendDeformTimelines(QString &out, const QJsonObject &ffd, const QJsonObject &root,

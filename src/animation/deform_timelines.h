@@ -24,5 +24,5 @@ void appendDeformTimelines(QString &out, const QJsonObject &ffd, const QJsonObje
 void appendVertexAction(QString &out, const QString &target, const QString &property,
                         const QString &listText);
 void appendVertexAnimation(QString &out, const QString &target, const QString &property,
-                           const QString &fromText, const QString &toText, double seconds,
+                           const QString &fromText, const QString &toText, int milliseconds,
                            const SegmentCurve &curve);

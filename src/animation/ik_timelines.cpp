@@ -29,9 +29,9 @@ void appendMixSequence(QString &out, const QString &joint, const QJsonArray &key
             [&joint](QString &text, double value) {
                 appendPropertyActionNumber(text, joint, mixProperty, value);
             },
-            [&joint](QString &text, double from, double to, double seconds,
+            [&joint](QString &text, double from, double to, int milliseconds,
                      const SegmentCurve &curve) {
-                appendNumberAnimation(text, joint, mixProperty, from, to, seconds, curve);
+                appendNumberAnimation(text, joint, mixProperty, from, to, milliseconds, curve);
             },
             partDone);
     out += QLatin1String("\t}\n");

@@ -35,8 +35,7 @@ void appendAttachmentSequence(QString &out, const QString &slotIdText, const QJs
     for (const QJsonValue &element : keys) {
         const QJsonObject key = element.toObject();
         const double time = keyTime(key);
-        if (time > 0)
-            appendPauseStatement(out, time - previousTime);
+        appendPauseBeforeKey(out, time, previousTime);
         const QJsonValue name = key.value(QLatin1String("name"));
         const QString reference = name.isNull() ? QStringLiteral("null")
                                                 : ids.container(name.toString());
@@ -53,10 +52,10 @@ void appendAttachmentSequence(QString &out, const QString &slotIdText, const QJs
 
 // colorAnimation for a slot whose id is already known.
 void appendColorSegment(QString &out, const QString &slotIdText, const QString &from,
-                        const QString &to, double seconds, const SegmentCurve &curve)
+                        const QString &to, int milliseconds, const SegmentCurve &curve)
 {
     if (isSteppedCurve(curve)) {
-        appendPauseStatement(out, seconds);
+        appendPauseStatement(out, milliseconds);
         appendColorAction(out, slotIdText, to);
         return;
     }
@@ -67,7 +66,7 @@ void appendColorSegment(QString &out, const QString &slotIdText, const QString &
     out += QLatin1String("; to: ");
     out += colorLiteral(to);
     out += QLatin1String("; ");
-    appendDurationAndEasing(out, seconds, curve);
+    appendDurationAndEasing(out, milliseconds, curve);
 }
 
 const auto colorText = [](const QJsonValue &color) { return color.toString(); };
@@ -79,10 +78,10 @@ struct ColorStatements {
     {
         appendColorAction(text, slotIdText, color);
     }
-    void operator()(QString &text, const QString &from, const QString &to, double seconds,
+    void operator()(QString &text, const QString &from, const QString &to, int milliseconds,
                     const SegmentCurve &curve) const
     {
-        appendColorSegment(text, slotIdText, from, to, seconds, curve);
+        appendColorSegment(text, slotIdText, from, to, milliseconds, curve);
     }
 };
 

@@ -5,18 +5,25 @@
 #include <climits>
 #include <cmath>
 
-int segmentMilliseconds(double seconds)
+int keyMilliseconds(double seconds)
 {
-    const double milliseconds = std::trunc(seconds * 1000.0);
-    // A key before the one it follows gives no negative duration, which the
-    // engine would refuse and replace by its default.
-    if (std::isnan(milliseconds) || milliseconds < 0)
+    const double milliseconds = std::round(seconds * 1000.0);
+    if (std::isnan(milliseconds))
         return 0;
     if (milliseconds >= double(INT_MAX))
         return INT_MAX;
     if (milliseconds <= double(INT_MIN))
         return INT_MIN;
     return int(milliseconds);
+}
+
+int segmentMilliseconds(double time, double previousTime)
+{
+    const long long difference =
+            (long long)keyMilliseconds(time) - (long long)keyMilliseconds(previousTime);
+    if (difference < 0)
+        return 0;
+    return difference > INT_MAX ? INT_MAX : int(difference);
 }
 
 SegmentCurve SegmentCurve::bezier(double cx1, double cy1, double cx2, double cy2)
@@ -99,17 +106,17 @@ bool isSteppedCurve(const SegmentCurve &curve)
     return curve.isStepped();
 }
 
-void appendPauseStatement(QString &out, double seconds)
+void appendPauseStatement(QString &out, int milliseconds)
 {
     out += QLatin1String("PauseAnimation { duration: ");
-    appendInteger(out, segmentMilliseconds(seconds));
+    appendInteger(out, milliseconds);
     out += QLatin1String(" }\n");
 }
 
-void appendDurationAndEasing(QString &out, double seconds, const SegmentCurve &curve)
+void appendDurationAndEasing(QString &out, int milliseconds, const SegmentCurve &curve)
 {
     out += QLatin1String("duration: ");
-    appendInteger(out, segmentMilliseconds(seconds));
+    appendInteger(out, milliseconds);
     appendEasing(out, curve);
     out += QLatin1String(" }\n");
 }
@@ -117,7 +124,7 @@ void appendDurationAndEasing(QString &out, double seconds, const SegmentCurve &c
 void appendPauseBeforeKey(QString &out, double time, double previousTime)
 {
     if (time > 0)
-        appendPauseStatement(out, time - previousTime);
+        appendPauseStatement(out, segmentMilliseconds(time, previousTime));
 }
 
 double keyTime(const QJsonObject &key)

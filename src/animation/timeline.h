@@ -8,10 +8,17 @@
 #include <QString>
 #include <QVector>
 
-// Whole milliseconds of a segment, truncated toward zero and clamped to
-// 0..INT_MAX, so absurd or out-of-order key times cannot overflow or go
-// negative.
-int segmentMilliseconds(double seconds);
+// A key time in whole milliseconds: 1000 times the seconds, rounded to the
+// nearest (halves away from zero) and clamped to the int range.
+int keyMilliseconds(double seconds);
+
+// How long the pause or segment that leads up to a key at `time` lasts after
+// one at `previousTime`: the difference of their whole-millisecond times, so
+// that every key starts at its own time to within half a millisecond however
+// many keys come before it (lengths rounded one by one would drift). A key
+// before the one it follows gives 0, which the engine would otherwise refuse
+// and replace by its default.
+int segmentMilliseconds(double time, double previousTime);
 
 // The curve from one key to the next as the writers read it: "stepped", a
 // list of bezier handles, or linear (anything else). Keys of the 2.x layout
@@ -47,10 +54,10 @@ private:
 void appendEasing(QString &out, const SegmentCurve &curve);
 bool isSteppedCurve(const SegmentCurve &curve);
 // "PauseAnimation { duration: ms }\n".
-void appendPauseStatement(QString &out, double seconds);
+void appendPauseStatement(QString &out, int milliseconds);
 // Appends "duration: ms", the easing of an array curve and " }\n": the common
 // end of every animation statement of a segment.
-void appendDurationAndEasing(QString &out, double seconds, const SegmentCurve &curve);
+void appendDurationAndEasing(QString &out, int milliseconds, const SegmentCurve &curve);
 
 // The pause of a key of a sequence that switches at its keys (attachments,
 // draw order, events, IK bend): a key after time 0 waits from the last key
@@ -74,6 +81,7 @@ using ColorKey = ReadKey<QJsonValue>;
 // What a timeline pass remembers from one key to the next.
 template <typename Value>
 struct TimelineState {
+    bool firstKey = true;
     double previousTime = 0;
     Value previousValue;
     SegmentCurve previousCurve = SegmentCurve(QJsonValue::Null);
@@ -81,10 +89,12 @@ struct TimelineState {
 
 // The rule shared by bone, colour and deform timelines, for keys of the 2.x
 // layout and keys read already alike: a key at time 0 sets its value at
-// once; any other key animates from the previous value over the time since
-// the previous key, shaped by the previous key's curve. The two statement
-// writers append to out: appendSet(out, value) and
-// appendSegment(out, from, to, seconds, curve).
+// once; a first key after 0 holds the start value until its time and then
+// jumps there, as the editor shows the setup pose until a timeline's first
+// key; any other key animates from the previous value since the previous
+// key, shaped by the previous key's curve. The two statement writers append
+// to out: appendSet(out, value) and
+// appendSegment(out, from, to, milliseconds, curve).
 template <typename Value, typename AppendSet, typename AppendSegment>
 void appendTimelineKey(QString &out, TimelineState<Value> &state, double time, const Value &value,
                        const SegmentCurve &curve, AppendSet &appendSet,
@@ -92,11 +102,16 @@ void appendTimelineKey(QString &out, TimelineState<Value> &state, double time, c
 {
     if (time == 0) {
         appendSet(out, value);
+    } else if (state.firstKey && time > 0) {
+        appendPauseStatement(out, segmentMilliseconds(time, state.previousTime));
+        appendSet(out, value);
+        state.previousTime = time;
     } else {
-        appendSegment(out, state.previousValue, value, time - state.previousTime,
-                      state.previousCurve);
+        appendSegment(out, state.previousValue, value,
+                      segmentMilliseconds(time, state.previousTime), state.previousCurve);
         state.previousTime = time;
     }
+    state.firstKey = false;
     state.previousValue = value;
     state.previousCurve = curve;
 }

@@ -208,13 +208,13 @@ void HostileInputTest::timelinesReachTheWriterInPieces_data()
     QTest::newRow("deform keys at time 0 set the list")
             << QByteArray(mesh + keyArray(R"({"time": 0})", 300) + "}}}}")
             << QByteArray("PropertyAction {") << 300;
+    // The first key lies after 0: the setup list holds until it, then it is set.
     QTest::newRow("timed deform keys animate from list to list")
             << QByteArray(mesh + keyArray(R"({"time": %1})", 300) + "}}}}")
-            << QByteArray("PropertyAnimation {") << 300;
-    // The first segment starts from the setup list; each later one follows a stepped key.
+            << QByteArray("PropertyAnimation {") << 299;
     QTest::newRow("stepped deform keys pause and set")
             << QByteArray(mesh + keyArray(R"({"time": %1, "curve": "stepped"})", 300) + "}}}}")
-            << QByteArray("PauseAnimation {") << 299;
+            << QByteArray("PauseAnimation {") << 300;
     QTest::newRow("bone scale keys")
             << QByteArray(R"({"bones": {"b": {"scale": )"
                           + keyArray(R"({"time": %1, "x": 2})", 10000) + "}}}")
@@ -226,7 +226,7 @@ void HostileInputTest::timelinesReachTheWriterInPieces_data()
     QTest::newRow("slot colour keys")
             << QByteArray(R"({"slots": {"s": {"color": )"
                           + keyArray(R"({"time": %1, "color": "ff00ff00"})", 10000) + "}}}")
-            << QByteArray("ColorAnimation {") << 10000;
+            << QByteArray("ColorAnimation {") << 9999;
 }
 
 void HostileInputTest::timelinesReachTheWriterInPieces()

@@ -80,7 +80,8 @@ SpineSkeleton {
 	ScriptAction { script: eyeSlot.attach(eyeOpenAttachment); }
 	}
 		SequentialAnimation {
-	ColorAnimation { target: eyeSlot; property: "color"; from: "#ffff0000"; to: "#8000ff00"; duration: 500 }
+	PauseAnimation { duration: 500 }
+	PropertyAction { target: eyeSlot; property: "color"; value: "#8000ff00" }
 	ColorAnimation { target: eyeSlot; property: "color"; from: "#8000ff00"; to: "#ff0000ff"; duration: 500 }
 	PauseAnimation { duration: 1000 }
 	PropertyAction { target: eyeSlot; property: "color"; value: "#ffffffff" }
@@ -114,10 +115,12 @@ SpineSkeleton {
 	PropertyAnimation { target: hipBone; property: "dangle"; from: 20; to: -10; duration: 500; easing.bezierCurve: [ 0.25, 0, 0.75, 1, 1,1 ] }
 		}
 		SequentialAnimation {
-	PropertyAnimation { target: leftArmBone; property: "dxScale"; from: 1; to: 1.5; duration: 200 }
+	PauseAnimation { duration: 200 }
+	PropertyAction { target: leftArmBone; property: "dxScale"; value: 1.5 }
 		}
 		SequentialAnimation {
-	PropertyAnimation { target: leftArmBone; property: "dyScale"; from: 1; to: 0; duration: 200 }
+	PauseAnimation { duration: 200 }
+	PropertyAction { target: leftArmBone; property: "dyScale"; value: 0 }
 		}
 		SequentialAnimation {
 	PropertyAction { target: leftArmBone; property: "dx"; value: 5 }

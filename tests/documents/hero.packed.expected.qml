@@ -279,8 +279,9 @@ SpineSkeleton {
 	ScriptAction { script: eyeSlot.attach(eyeOpenAttachment); }
 	}
 		SequentialAnimation {
-	ColorAnimation { target: headSlot; property: "color"; from: "#ffffe0d0"; to: "#ffff3030"; duration: 100 }
-	PauseAnimation { duration: 199 }
+	PauseAnimation { duration: 100 }
+	PropertyAction { target: headSlot; property: "color"; value: "#ffff3030" }
+	PauseAnimation { duration: 200 }
 	PropertyAction { target: headSlot; property: "color"; value: "#ffffe0d0" }
 	}
 		SequentialAnimation {
@@ -303,7 +304,7 @@ SpineSkeleton {
 	ScriptAction { script: eyeSlot.attach(eyeOpenAttachment); }
 	PauseAnimation { duration: 600 }
 	ScriptAction { script: eyeSlot.attach(eyeClosedAttachment); }
-	PauseAnimation { duration: 99 }
+	PauseAnimation { duration: 100 }
 	ScriptAction { script: eyeSlot.attach(eyeOpenAttachment); }
 	}
 		SequentialAnimation {

@@ -169,10 +169,12 @@ SpineSkeleton {
 	ParallelAnimation {
 		id: _root
 		SequentialAnimation {
-	PropertyAnimation { target: hipBone; property: "dx"; from: 0; to: 2; duration: 1000 }
+	PauseAnimation { duration: 1000 }
+	PropertyAction { target: hipBone; property: "dx"; value: 2 }
 		}
 		SequentialAnimation {
-	PropertyAnimation { target: hipBone; property: "dy"; from: 0; to: -3; duration: 1000 }
+	PauseAnimation { duration: 1000 }
+	PropertyAction { target: hipBone; property: "dy"; value: -3 }
 		}
 	}
 	}

@@ -196,20 +196,24 @@ SpineSkeleton {
 	PropertyAction { target: hipBone; property: "dangle"; value: -200 }
 	PropertyAnimation { target: hipBone; property: "dangle"; from: -200; to: -360; duration: 300 }
 	PropertyAnimation { target: hipBone; property: "dangle"; from: -360; to: -360; duration: 100 }
-	PropertyAnimation { target: hipBone; property: "dangle"; from: -360; to: -360; duration: 99; easing.bezierCurve: [ 1,1 ] }
-	PropertyAnimation { target: hipBone; property: "dangle"; from: -360; to: -360; duration: 99; easing.bezierCurve: [ 1, 2, 3, 4, 5, 6, 7, 0, 1,1 ] }
+	PropertyAnimation { target: hipBone; property: "dangle"; from: -360; to: -360; duration: 100; easing.bezierCurve: [ 1,1 ] }
+	PropertyAnimation { target: hipBone; property: "dangle"; from: -360; to: -360; duration: 100; easing.bezierCurve: [ 1, 2, 3, 4, 5, 6, 7, 0, 1,1 ] }
 		}
 		SequentialAnimation {
-	PropertyAnimation { target: hipBone; property: "dxScale"; from: 1; to: 1.5; duration: 200 }
+	PauseAnimation { duration: 200 }
+	PropertyAction { target: hipBone; property: "dxScale"; value: 1.5 }
 		}
 		SequentialAnimation {
-	PropertyAnimation { target: hipBone; property: "dyScale"; from: 1; to: 0; duration: 200 }
+	PauseAnimation { duration: 200 }
+	PropertyAction { target: hipBone; property: "dyScale"; value: 0 }
 		}
 		SequentialAnimation {
-	PropertyAnimation { target: hipBone; property: "dx"; from: 0; to: 1; duration: 100 }
+	PauseAnimation { duration: 100 }
+	PropertyAction { target: hipBone; property: "dx"; value: 1 }
 		}
 		SequentialAnimation {
-	PropertyAnimation { target: hipBone; property: "dy"; from: 0; to: 0; duration: 100 }
+	PauseAnimation { duration: 100 }
+	PropertyAction { target: hipBone; property: "dy"; value: 0 }
 		}
 		SequentialAnimation {
 		}
@@ -223,7 +227,8 @@ SpineSkeleton {
 	PropertyAction { target: defaultSkinArmsHandMesh; property: "vertices"; value: [  ] }
 		}
 		SequentialAnimation {
-	PropertyAnimation { target: defaultSkinFaceMouth; property: "vertices"; from: [ 0, 0, 10, 0, 10, 10, 0, 10 ] ; to: [ 0, 0, 10, 0, 10, 10, 1, 12 ] ; duration: 500 }
+	PauseAnimation { duration: 500 }
+	PropertyAction { target: defaultSkinFaceMouth; property: "vertices"; value: [ 0, 0, 10, 0, 10, 10, 1, 12 ] }
 	PauseAnimation { duration: 500 }
 	PropertyAction { target: defaultSkinFaceMouth; property: "vertices"; value: [ 0, 0, 10, 0, 10, 10, 0, 10 ] }
 		}
@@ -237,12 +242,14 @@ SpineSkeleton {
 	ParallelAnimation {
 		id: durations
 		SequentialAnimation {
-	PropertyAnimation { target: bBone; property: "dangle"; from: 0; to: 0; duration: 500 }
+	PauseAnimation { duration: 500 }
+	PropertyAction { target: bBone; property: "dangle"; value: 0 }
 	PropertyAnimation { target: bBone; property: "dangle"; from: 0; to: 0; duration: 0 }
 	PropertyAnimation { target: bBone; property: "dangle"; from: 0; to: 0; duration: 0 }
 		}
 		SequentialAnimation {
-	PropertyAnimation { target: hugeBone; property: "dangle"; from: 0; to: 0; duration: 2147483647 }
+	PauseAnimation { duration: 2147483647 }
+	PropertyAction { target: hugeBone; property: "dangle"; value: 0 }
 	PropertyAnimation { target: hugeBone; property: "dangle"; from: 0; to: 0; duration: 0 }
 		}
 		SequentialAnimation {
@@ -250,13 +257,16 @@ SpineSkeleton {
 	PropertyAnimation { target: infiniteBone; property: "dangle"; from: 0; to: 0; duration: 2147483647 }
 		}
 		SequentialAnimation {
-	PropertyAnimation { target: pastIntBone; property: "dangle"; from: 0; to: 0; duration: 2147483647 }
+	PauseAnimation { duration: 2147483647 }
+	PropertyAction { target: pastIntBone; property: "dangle"; value: 0 }
 		}
 		SequentialAnimation {
-	PropertyAnimation { target: threeTenthsBone; property: "dangle"; from: 0; to: 0; duration: 300 }
+	PauseAnimation { duration: 300 }
+	PropertyAction { target: threeTenthsBone; property: "dangle"; value: 0 }
 		}
 		SequentialAnimation {
-	PropertyAnimation { target: truncatedBone; property: "dangle"; from: 0; to: 0; duration: 33 }
+	PauseAnimation { duration: 34 }
+	PropertyAction { target: truncatedBone; property: "dangle"; value: 0 }
 		}
 	}
 	}
@@ -283,10 +293,12 @@ SpineSkeleton {
 	ScriptAction { script: eyeSlot.attach(_Attachment); }
 	}
 		SequentialAnimation {
-	ColorAnimation { target: eyeSlot; property: "color"; from: "#ffff0000"; to: "#ffffffff"; duration: 100 }
+	PauseAnimation { duration: 100 }
+	PropertyAction { target: eyeSlot; property: "color"; value: "#ffffffff" }
 	}
 		SequentialAnimation {
-	ColorAnimation { target: lipsSlot; property: "color"; from: "#ffffffff"; to: "#00ff00ff"; duration: 500 }
+	PauseAnimation { duration: 500 }
+	PropertyAction { target: lipsSlot; property: "color"; value: "#00ff00ff" }
 	ColorAnimation { target: lipsSlot; property: "color"; from: "#00ff00ff"; to: "#ffffffff"; duration: 250; easing.bezierCurve: [ 1, 2, 3, 4, 1,1 ] }
 	}
 		SequentialAnimation {

@@ -172,10 +172,12 @@ SpineSkeleton {
 	ScriptAction { script: sSlot.attach(pairAttachment); }
 	}
 		SequentialAnimation {
-	PropertyAnimation { target: lastMsBone; property: "dangle"; from: 0; to: 0; duration: 2147483647 }
+	PauseAnimation { duration: 2147483647 }
+	PropertyAction { target: lastMsBone; property: "dangle"; value: 0 }
 		}
 		SequentialAnimation {
-	PropertyAnimation { target: mostSecondsBone; property: "dangle"; from: 0; to: 0; duration: 2147483647 }
+	PauseAnimation { duration: 2147483647 }
+	PropertyAction { target: mostSecondsBone; property: "dangle"; value: 0 }
 		}
 		SequentialAnimation {
 	PropertyAction { target: defaultSkinMM; property: "vertices"; value: [ 5, 0, 10, 0 ] }

@@ -70,7 +70,8 @@ SpineSkeleton {
 	PropertyAnimation { target: defaultSkinFaceMouthClosed; property: "vertices"; from: [ 0, 0, 8, 0, 8, 4 ] ; to: [ 0, 0, 7, 1, 8, 4 ] ; duration: 500 }
 		}
 		SequentialAnimation {
-	PropertyAnimation { target: defaultSkinFaceMouthOpen; property: "vertices"; from: [ 0, 0, 8, 0, 8, 8 ] ; to: [ 0, 0, 8, 0, 8, 8 ] ; duration: 500 }
+	PauseAnimation { duration: 500 }
+	PropertyAction { target: defaultSkinFaceMouthOpen; property: "vertices"; value: [ 0, 0, 8, 0, 8, 8 ] }
 	PropertyAnimation { target: defaultSkinFaceMouthOpen; property: "vertices"; from: [ 0, 0, 8, 0, 8, 8 ] ; to: [ 0, 0, 8, 0, 10, 10 ] ; duration: 500 }
 		}
 	}

@@ -62,7 +62,8 @@ SpineSkeleton {
 	PropertyAnimation { target: calmBone; property: "dangle"; from: -179; to: -180; duration: 1000 }
 		}
 		SequentialAnimation {
-	PropertyAnimation { target: farBone; property: "dangle"; from: 0; to: 20; duration: 500 }
+	PauseAnimation { duration: 500 }
+	PropertyAction { target: farBone; property: "dangle"; value: 20 }
 	PropertyAnimation { target: farBone; property: "dangle"; from: 20; to: -100; duration: 500 }
 	PropertyAnimation { target: farBone; property: "dangle"; from: -100; to: 0; duration: 500 }
 	PropertyAnimation { target: farBone; property: "dangle"; from: 0; to: -10; duration: 500 }

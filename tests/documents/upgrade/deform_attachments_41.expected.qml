@@ -70,7 +70,8 @@ SpineSkeleton {
 	ScriptAction { script: faceSlot.attach(mouthAttachment); }
 	}
 		SequentialAnimation {
-	PropertyAnimation { target: defaultSkinFaceFrown; property: "vertices"; from: [ 0, 0, 4, 0, 4, 4 ] ; to: [ 1, 1, 4, 0, 4, 4 ] ; duration: 250 }
+	PauseAnimation { duration: 250 }
+	PropertyAction { target: defaultSkinFaceFrown; property: "vertices"; value: [ 1, 1, 4, 0, 4, 4 ] }
 	PropertyAnimation { target: defaultSkinFaceFrown; property: "vertices"; from: [ 1, 1, 4, 0, 4, 4 ] ; to: [ 0, 0, 4, 0, 4, 4 ] ; duration: 500; easing.bezierCurve: [ 0, 0.5, 0.5, 0.5, 1,1 ] }
 		}
 		SequentialAnimation {

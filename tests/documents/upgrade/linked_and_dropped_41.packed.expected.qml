@@ -112,7 +112,8 @@ SpineSkeleton {
 	PropertyAnimation { target: altFaceGrin; property: "vertices"; from: [ 0, 0, 12, -4, 8, 8 ] ; to: [ 0, 0, 8, 0, 8, 8 ] ; duration: 500; easing.bezierCurve: [ 0.25, 0.25, 0.75, 0.75, 1,1 ] }
 		}
 		SequentialAnimation {
-	PropertyAnimation { target: defaultSkinFaceFrown; property: "vertices"; from: [ 0, 0, 8, 0, 8, 8 ] ; to: [ 1, 1, 8, 0, 8, 8 ] ; duration: 250 }
+	PauseAnimation { duration: 250 }
+	PropertyAction { target: defaultSkinFaceFrown; property: "vertices"; value: [ 1, 1, 8, 0, 8, 8 ] }
 		}
 		SequentialAnimation {
 	PropertyAction { target: defaultSkinFaceMouth; property: "vertices"; value: [ 0, 0, 8, 0, 8, 8 ] }

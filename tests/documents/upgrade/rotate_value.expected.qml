@@ -45,7 +45,8 @@ SpineSkeleton {
 	PropertyAnimation { target: hipBone; property: "dangle"; from: 150; to: -7; duration: 1000 }
 		}
 		SequentialAnimation {
-	PropertyAnimation { target: rootBone; property: "dangle"; from: 0; to: 0; duration: 1000 }
+	PauseAnimation { duration: 1000 }
+	PropertyAction { target: rootBone; property: "dangle"; value: 0 }
 		}
 	}
 	}

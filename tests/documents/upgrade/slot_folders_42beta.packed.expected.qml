@@ -79,7 +79,8 @@ SpineSkeleton {
 	ColorAnimation { target: rain_greenSlot; property: "color"; from: "#ff00ff00"; to: "#0000ff00"; duration: 1000 }
 	}
 		SequentialAnimation {
-	PropertyAnimation { target: rainBone; property: "dy"; from: 0; to: 100; duration: 1000 }
+	PauseAnimation { duration: 1000 }
+	PropertyAction { target: rainBone; property: "dy"; value: 100 }
 		}
 	}
 	}

@@ -46,7 +46,8 @@ SpineSkeleton {
 	PropertyAction { target: armBone; property: "dangle"; value: -45 }
 		}
 		SequentialAnimation {
-	PropertyAnimation { target: armBone; property: "dyScale"; from: 1; to: 1; duration: 500 }
+	PauseAnimation { duration: 500 }
+	PropertyAction { target: armBone; property: "dyScale"; value: 1 }
 	PropertyAnimation { target: armBone; property: "dyScale"; from: 1; to: 0.5; duration: 500 }
 		}
 		SequentialAnimation {
@@ -62,7 +63,8 @@ SpineSkeleton {
 	PropertyAnimation { target: hipBone; property: "dxScale"; from: 1; to: 3; duration: 500 }
 		}
 		SequentialAnimation {
-	PropertyAnimation { target: hipBone; property: "dx"; from: 0; to: 0; duration: 250 }
+	PauseAnimation { duration: 250 }
+	PropertyAction { target: hipBone; property: "dx"; value: 0 }
 	PropertyAnimation { target: hipBone; property: "dx"; from: 0; to: -4; duration: 500 }
 	PauseAnimation { duration: 250 }
 	PropertyAction { target: hipBone; property: "dx"; value: 4 }

@@ -136,7 +136,7 @@ SpineSkeleton {
 		SequentialAnimation {
 	PropertyAction { target: faceSlot; property: "color"; value: "#ffffffff" }
 	ColorAnimation { target: faceSlot; property: "color"; from: "#ffffffff"; to: "#ffffffff"; duration: 500 }
-	ColorAnimation { target: faceSlot; property: "color"; from: "#ffffffff"; to: "#ffffffff"; duration: 99 }
+	ColorAnimation { target: faceSlot; property: "color"; from: "#ffffffff"; to: "#ffffffff"; duration: 100 }
 	PropertyAction { target: faceSlot; property: "color"; value: "#ffff0000" }
 	ColorAnimation { target: faceSlot; property: "color"; from: "#ffff0000"; to: "#ff00ff00"; duration: 900; easing.bezierCurve: [ 0.25, 0, 0.75, 1, 1,1 ] }
 	}
@@ -144,7 +144,8 @@ SpineSkeleton {
 	PropertyAction { target: torsoBone; property: "dangle"; value: -10 }
 		}
 		SequentialAnimation {
-	PropertyAnimation { target: headBone; property: "dangle"; from: 0; to: 0; duration: 500 }
+	PauseAnimation { duration: 500 }
+	PropertyAction { target: headBone; property: "dangle"; value: 0 }
 	PropertyAnimation { target: headBone; property: "dangle"; from: 0; to: -5; duration: 0 }
 	PropertyAnimation { target: headBone; property: "dangle"; from: -5; to: 0; duration: 0 }
 		}
@@ -153,16 +154,18 @@ SpineSkeleton {
 		SequentialAnimation {
 		}
 		SequentialAnimation {
-	PropertyAnimation { target: headBone; property: "dx"; from: 0; to: 1; duration: 200 }
+	PauseAnimation { duration: 200 }
+	PropertyAction { target: headBone; property: "dx"; value: 1 }
 	PauseAnimation { duration: 200 }
 	PropertyAction { target: headBone; property: "dx"; value: 2 }
-	PropertyAnimation { target: headBone; property: "dx"; from: 2; to: 0; duration: 199 }
+	PropertyAnimation { target: headBone; property: "dx"; from: 2; to: 0; duration: 200 }
 		}
 		SequentialAnimation {
-	PropertyAnimation { target: headBone; property: "dy"; from: 0; to: 0; duration: 200 }
 	PauseAnimation { duration: 200 }
 	PropertyAction { target: headBone; property: "dy"; value: 0 }
-	PropertyAnimation { target: headBone; property: "dy"; from: 0; to: 0; duration: 199 }
+	PauseAnimation { duration: 200 }
+	PropertyAction { target: headBone; property: "dy"; value: 0 }
+	PropertyAnimation { target: headBone; property: "dy"; from: 0; to: 0; duration: 200 }
 		}
 		SequentialAnimation {
 	PropertyAction { target: redFaceMesh; property: "vertices"; value: [  ] }
