@@ -67,7 +67,11 @@ void checkDrawOrder(const QString &animation, const char *spelling, const QJsonV
                           + quoted(QLatin1String(spelling));
               },
               [&](const QJsonObject &key, const auto &where) {
-                  expectKind(diagnostics, key, "offsets", JsonKind::List, drawOrderKeyItems, where);
+                  // A key without offsets, null ones included, is the setup order.
+                  if (!key.value(QLatin1String("offsets")).isNull()) {
+                      expectKind(diagnostics, key, "offsets", JsonKind::List, drawOrderKeyItems,
+                                 where);
+                  }
                   for (const QJsonValue &element : key.value(QLatin1String("offsets")).toArray()) {
                       const QJsonObject offset = element.toObject();
                       if (!element.isObject())
