@@ -16,24 +16,25 @@ DrawOrderKey fault(DrawOrderFault kind, const QString &slot, double position = 0
     return key;
 }
 
-// "ScriptAction { script: { aSlot.z = 0; bSlot.z = 1; } }\n".
-void appendOrderStatement(QString &out, const QVector<int> &order, const IdTable &ids)
+// "ScriptAction { script: { aSlot.z = 0; bSlot.z = 1; } }\n"; zSetters[s]
+// is "<id of slot s>.z = ", made once per sequence: a key writes every slot.
+void appendOrderStatement(QString &out, const std::vector<int> &order,
+                          const QVector<QString> &zSetters)
 {
     out += QLatin1String("ScriptAction { script: { ");
-    for (int position = 0; position < order.size(); ++position) {
-        out += ids.slotAt(order.at(position));
-        out += QLatin1String(".z = ");
-        appendInteger(out, position);
+    for (size_t position = 0; position < order.size(); ++position) {
+        out += zSetters.at(order[position]);
+        appendInteger(out, int(position));
         out += QLatin1String("; ");
     }
     out += QLatin1String("} }\n");
 }
 
-QVector<int> setupOrder(int count)
+std::vector<int> setupOrder(int count)
 {
-    QVector<int> order(count);
+    std::vector<int> order(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i)
-        order[i] = i;
+        order[size_t(i)] = i;
     return order;
 }
 
@@ -63,9 +64,10 @@ DrawOrderKey drawOrderOf(const QJsonObject &key, const SlotOrder &slots)
         result.order = setupOrder(slots.count);
         return result;
     }
-    QVector<int> order(slots.count, -1);
-    QVector<int> unchanged;
-    unchanged.reserve(slots.count);
+    // Plain vectors: every key of a long animation walks every slot.
+    std::vector<int> order(size_t(slots.count), -1);
+    std::vector<int> unchanged;
+    unchanged.reserve(size_t(slots.count));
     int next = 0;
     for (const QJsonValue &element : offsets) {
         const QJsonObject offset = element.toObject();
@@ -77,23 +79,24 @@ DrawOrderKey drawOrderOf(const QJsonObject &key, const SlotOrder &slots)
         if (slot < next)
             return fault(DrawOrderFault::OutOfSetupOrder, name);
         while (next < slot)
-            unchanged.append(next++);
+            unchanged.push_back(next++);
         // In double arithmetic: an offset may be any number the file holds.
         const double position = slot + std::trunc(offset.value(QLatin1String("offset")).toDouble());
         if (!(position >= 0 && position < slots.count))
             return fault(DrawOrderFault::OutsideRange, name, position);
-        if (order.at(int(position)) != -1)
+        if (order[size_t(position)] != -1)
             return fault(DrawOrderFault::PositionTaken, name, position);
-        order[int(position)] = slot;
+        order[size_t(position)] = slot;
         next = slot + 1;
     }
     while (next < slots.count)
-        unchanged.append(next++);
-    for (int position = slots.count - 1; position >= 0; --position) {
-        if (order.at(position) == -1)
-            order[position] = unchanged.takeLast();
+        unchanged.push_back(next++);
+    size_t left = unchanged.size();
+    for (size_t position = order.size(); position-- > 0;) {
+        if (order[position] == -1)
+            order[position] = unchanged[--left];
     }
-    result.order = order;
+    result.order = std::move(order);
     return result;
 }
 
@@ -102,6 +105,7 @@ void appendDrawOrderTimeline(QString &out, const QJsonArray &keys, const SlotOrd
 {
     bool opened = false;
     double previousTime = 0;
+    QVector<QString> zSetters;
     for (const QJsonValue &element : keys) {
         const QJsonObject key = element.toObject();
         const DrawOrderKey order = drawOrderOf(key, slots);
@@ -109,14 +113,17 @@ void appendDrawOrderTimeline(QString &out, const QJsonArray &keys, const SlotOrd
             continue;
         const double time = keyTime(key);
         if (!opened) {
+            zSetters.reserve(slots.count);
+            for (int slot = 0; slot < slots.count; ++slot)
+                zSetters.append(ids.slotAt(slot) + QLatin1String(".z = "));
             out += QLatin1String("\tSequentialAnimation {\n");
             // Until its first key a looping animation shows the setup order.
             if (time > 0)
-                appendOrderStatement(out, setupOrder(slots.count), ids);
+                appendOrderStatement(out, setupOrder(slots.count), zSetters);
             opened = true;
         }
         appendPauseBeforeKey(out, time, previousTime);
-        appendOrderStatement(out, order.order, ids);
+        appendOrderStatement(out, order.order, zSetters);
         previousTime = time;
         reportLongPart(partDone, out);
     }

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QVector>
 
+#include <vector>
+
 // The draw order keys of an animation: "drawOrder", or the older spelling
 // "draworder" when the animation has no "drawOrder".
 QJsonArray drawOrderKeys(const QJsonObject &animation);
@@ -27,7 +29,7 @@ enum class DrawOrderFault { None, NoSuchSlot, OutOfSetupOrder, OutsideRange, Pos
 // One key's order, built as the runtimes build it: order[p] is the index of
 // the slot drawn at position p. On a fault, `slot` and `position` say where.
 struct DrawOrderKey {
-    QVector<int> order;
+    std::vector<int> order;
     DrawOrderFault fault = DrawOrderFault::None;
     QString slot;
     double position = 0;

@@ -34,6 +34,8 @@ QString refusal(const DrawOrderKey &order, int slotCount)
 void checkIkTimelines(const QString &animation, const QJsonObject &ik,
                       const QJsonObject &skeleton, Diagnostics &diagnostics)
 {
+    if (ik.isEmpty())
+        return;
     QSet<QString> constraints;
     for (const QJsonValue &constraint : skeleton.value(QLatin1String("ik")).toArray())
         constraints.insert(constraint.toObject().value(QLatin1String("name")).toString());
