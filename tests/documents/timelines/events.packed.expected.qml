@@ -91,6 +91,15 @@ SpineSkeleton {
 		}
 	}
 	}
+	property alias spineEventAnimation: spineEvent
+	Item {
+	ParallelAnimation {
+		id: spineEvent
+		SequentialAnimation {
+	ScriptAction { script: root.spineEvent("hit", 7, 2.5, "sword", "sounds/hit.ogg", 0.8, -0.5); }
+		}
+	}
+	}
 	property alias timesAnimation: times
 	Item {
 	ParallelAnimation {
