@@ -9,15 +9,16 @@
 
 void appendAnimation(QString &out, const QJsonObject &animation, const QString &name,
                      const QJsonArray &skeletonSlots, const QJsonObject &root, const IdTable &ids,
-                     const PartDone &partDone)
+                     const PartDone &partDone, const TimelineTargets *targets)
 {
     appendAnimationStart(out, name, ids);
     appendSlotTimelines(out, animation.value(QLatin1String("slots")).toObject(), skeletonSlots, ids,
-                        partDone);
-    appendBoneTimelines(out, animation.value(QLatin1String("bones")).toObject(), ids, partDone);
+                        partDone, targets);
+    appendBoneTimelines(out, animation.value(QLatin1String("bones")).toObject(), ids, partDone,
+                        targets);
     if (animation.contains(QLatin1String("ffd"))) {
         appendDeformTimelines(out, animation.value(QLatin1String("ffd")).toObject(), root, ids,
-                              partDone);
+                              partDone, targets);
     }
     appendKeyedSequences(out, animation, animation.value(QLatin1String("ik")).toObject(), root,
                          ids, partDone);

@@ -2,6 +2,7 @@
 
 #include "qmltext/id_table.h"
 #include "qmltext/text_parts.h"
+#include "timeline_targets.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -13,10 +14,12 @@ QString writeAnimation(const QJsonObject &animations, const QString &name,
                        const QJsonArray &skeletonSlots, const QJsonObject &root,
                        const IdTable &ids = IdTable());
 // Each slot's, bone's and deformed slot's sequences are reported as a part
-// done: one animation can be most of the document.
+// done: one animation can be most of the document. Timelines that name
+// nothing among the targets are left out.
 void appendAnimation(QString &out, const QJsonObject &animation, const QString &name,
                      const QJsonArray &skeletonSlots, const QJsonObject &root, const IdTable &ids,
-                     const PartDone &partDone = PartDone());
+                     const PartDone &partDone = PartDone(),
+                     const TimelineTargets *targets = nullptr);
 
 // After the deform timelines: the IK sequences of `ik` (the animation's own,
 // or an upgraded copy), then the draw order and the event sequences of the

@@ -134,9 +134,11 @@ void appendBoneSequences(QString &out, const QString &target, const QJsonObject 
 }
 
 void appendBoneTimelines(QString &out, const QJsonObject &bones, const IdTable &ids,
-                         const PartDone &partDone)
+                         const PartDone &partDone, const TimelineTargets *targets)
 {
     for (auto bone = bones.begin(); bone != bones.end(); ++bone) {
+        if (!hasBone(targets, bone.key()))
+            continue;
         appendBoneSequences(out, ids.bone(bone.key()), bone.value().toObject(), nullptr,
                             partDone);
         reportPartDone(partDone, out);

@@ -3,6 +3,7 @@
 #include "qmltext/id_table.h"
 #include "qmltext/text_parts.h"
 #include "timeline.h"
+#include "timeline_targets.h"
 
 #include <QJsonObject>
 #include <QJsonValue>
@@ -11,9 +12,11 @@
 
 // The rotate, scale and translate sequences of every animated bone.
 QString writeBoneTimelines(const QJsonObject &bones, const IdTable &ids = IdTable());
-// Each bone's sequences are reported as a part done.
+// Each bone's sequences are reported as a part done. A bone that is not
+// among the targets is left out.
 void appendBoneTimelines(QString &out, const QJsonObject &bones, const IdTable &ids,
-                         const PartDone &partDone = PartDone());
+                         const PartDone &partDone = PartDone(),
+                         const TimelineTargets *targets = nullptr);
 
 // A bone's timelines read already, one per channel, each with its own keys
 // and curves: rotate (the values as the file writes them), then translate

@@ -80,7 +80,8 @@ void appendVertexAnimation(QString &out, const QString &target, const QString &p
 }
 
 void appendDeformTimelines(QString &out, const QJsonObject &ffd, const QJsonObject &root,
-                           const IdTable &ids, const PartDone &partDone)
+                           const IdTable &ids, const PartDone &partDone,
+                           const TimelineTargets *targets)
 {
     qDebug("one ffd");
     for (auto skin = ffd.begin(); skin != ffd.end(); ++skin) {
@@ -92,6 +93,8 @@ void appendDeformTimelines(QString &out, const QJsonObject &ffd, const QJsonObje
             const QJsonObject attachments = slot.value().toObject();
             for (auto attachment = attachments.begin(); attachment != attachments.end();
                  ++attachment) {
+                if (!hasMesh(targets, skin.key(), slot.key(), attachment.key()))
+                    continue;
                 const QString target =
                         ids.attachmentItem(skin.key(), slot.key(), attachment.key());
                 appendDeformSequence(out, target, attachment.value().toArray(),

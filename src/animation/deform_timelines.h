@@ -4,6 +4,7 @@
 #include "qmltext/text_parts.h"
 #include "skins/vertex_list.h"
 #include "timeline.h"
+#include "timeline_targets.h"
 
 #include <QJsonObject>
 #include <QJsonValue>
@@ -14,9 +15,10 @@
 QString writeDeformTimelines(const QJsonObject &ffd, const QJsonObject &root,
                              const IdTable &ids = IdTable());
 // Each slot's sequence, and long text between its keys, is reported as a part
-// done.
+// done. An attachment that is not among the targets' meshes is left out.
 void appendDeformTimelines(QString &out, const QJsonObject &ffd, const QJsonObject &root,
-                           const IdTable &ids, const PartDone &partDone = PartDone());
+                           const IdTable &ids, const PartDone &partDone = PartDone(),
+                           const TimelineTargets *targets = nullptr);
 
 
 // The same statements with each list given as its numberListText: a key's

@@ -8,7 +8,6 @@
 
 #include <QHash>
 
-
 namespace {
 
 const QString white = QStringLiteral("ffffffff");
@@ -27,8 +26,11 @@ void appendColorAction(QString &out, const QString &slotIdText, const QString &s
     appendPropertyActionText(out, slotIdText, QStringLiteral("color"), colorLiteral(spineColor));
 }
 
+// A key whose name has no container (no skin has it, no slot shows it at
+// setup, or it is no name) shows nothing, as a null name does.
 void appendAttachmentSequence(QString &out, const QString &slotIdText, const QJsonArray &keys,
-                              const IdTable &ids, const PartDone &partDone)
+                              const IdTable &ids, const TimelineTargets *targets,
+                              const PartDone &partDone)
 {
     out += QLatin1String("\tSequentialAnimation {\n");
     double previousTime = 0;
@@ -37,8 +39,9 @@ void appendAttachmentSequence(QString &out, const QString &slotIdText, const QJs
         const double time = keyTime(key);
         appendPauseBeforeKey(out, time, previousTime);
         const QJsonValue name = key.value(QLatin1String("name"));
-        const QString reference = name.isNull() ? QStringLiteral("null")
-                                                : ids.container(name.toString());
+        const QString reference = name.isNull() || !hasContainer(targets, name.toString())
+                ? QStringLiteral("null")
+                : ids.container(name.toString());
         out += QLatin1String("ScriptAction { script: ");
         out += slotIdText;
         out += QLatin1String(".attach(");
@@ -127,10 +130,13 @@ QString startColorOf(const QHash<QString, QString> &setupColors, const QString &
 }
 
 void appendSlotSequences(QString &out, const QString &slot, const SlotSequences &sequences,
-                         const IdTable &ids, const PartDone &partDone)
+                         const IdTable &ids, const TimelineTargets *targets,
+                         const PartDone &partDone)
 {
-    if (!sequences.attachmentKeys.isEmpty())
-        appendAttachmentSequence(out, ids.slot(slot), sequences.attachmentKeys, ids, partDone);
+    if (!sequences.attachmentKeys.isEmpty()) {
+        appendAttachmentSequence(out, ids.slot(slot), sequences.attachmentKeys, ids, targets,
+                                 partDone);
+    }
     if (sequences.readColorKeys && !sequences.readColorKeys->isEmpty()) {
         appendColorSequence(out, ids.slot(slot), *sequences.readColorKeys, sequences.startColor,
                             partDone);
@@ -141,11 +147,14 @@ void appendSlotSequences(QString &out, const QString &slot, const SlotSequences 
 }
 
 void appendSlotTimelines(QString &out, const QJsonObject &slots, const QJsonArray &skeletonSlots,
-                         const IdTable &ids, const PartDone &partDone)
+                         const IdTable &ids, const PartDone &partDone,
+                         const TimelineTargets *targets)
 {
     QHash<QString, QString> colors;
     bool colorsRead = false;
     for (auto slot = slots.begin(); slot != slots.end(); ++slot) {
+        if (!hasSlot(targets, slot.key()))
+            continue;
         const QJsonObject timelines = slot.value().toObject();
         SlotSequences sequences;
         sequences.attachmentKeys = timelines.value(QLatin1String("attachment")).toArray();
@@ -157,7 +166,7 @@ void appendSlotTimelines(QString &out, const QJsonObject &slots, const QJsonArra
             }
             sequences.startColor = startColorOf(colors, slot.key());
         }
-        appendSlotSequences(out, slot.key(), sequences, ids, partDone);
+        appendSlotSequences(out, slot.key(), sequences, ids, targets, partDone);
         reportPartDone(partDone, out);
     }
 }

@@ -238,8 +238,9 @@ void HostileInputTest::timelinesReachTheWriterInPieces()
     for (int i = 1; i < 1000; ++i)
         vertices += ",12.5";
     const QJsonObject root = QJsonDocument::fromJson(
-            R"({"skins": {"default": {"s": {"m": {"type": "mesh", "vertices": [)" + vertices
-            + R"(]}}}}, "animations": {"a": )" + animation + "}}").object();
+            R"({"bones": [{"name": "b"}], "slots": [{"name": "s", "bone": "b"}],
+                "skins": {"default": {"s": {"x": {}, "m": {"type": "mesh", "vertices": [)"
+            + vertices + R"(]}}}}, "animations": {"a": )" + animation + "}}").object();
     const QJsonObject animations = root.value(QLatin1String("animations")).toObject();
     QVERIFY2(!animations.isEmpty(), "the test input is no JSON object");
     const QString name = QStringLiteral("a");

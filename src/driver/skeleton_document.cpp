@@ -11,6 +11,7 @@
 #include "skeleton/bone.h"
 #include "skeleton/ik_joint.h"
 #include "skeleton/slot.h"
+#include "skeleton_targets.h"
 #include "skins/attachment_index.h"
 #include "skins/skins.h"
 #include "upgrade/upgrade.h"
@@ -51,6 +52,8 @@ struct AnimationsInput {
     const IdTable &ids;
     const SkeletonCheck &check;
     const PartDone &partDone;
+    // A timeline that names nothing here is left out; the check has warned.
+    const TimelineTargets &targets;
 };
 
 void appendUpgradedSlots(QString &out, const QJsonObject &slots, const AnimationUpgrade &upgrade,
@@ -60,11 +63,14 @@ void appendUpgradedSlots(QString &out, const QJsonObject &slots, const Animation
         const UpgradedSlot piece = upgradeSlot(slot.key(), slot.value(), upgrade);
         input.check.checkAnimatedSlot(upgrade.name, slot.key(), piece.timelines,
                                       piece.hasColor ? &piece.colorKeys : nullptr, checkWarnings);
+        if (!hasSlot(&input.targets, slot.key()))
+            continue;
         SlotSequences sequences;
         sequences.attachmentKeys = piece.timelines.value(QLatin1String("attachment")).toArray();
         sequences.readColorKeys = &piece.colorKeys;
         sequences.startColor = startColorOf(upgrade.context.setupColors, slot.key());
-        appendSlotSequences(out, slot.key(), sequences, input.ids, input.partDone);
+        appendSlotSequences(out, slot.key(), sequences, input.ids, &input.targets,
+                            input.partDone);
         reportPartDone(input.partDone, out);
     }
 }
@@ -76,6 +82,8 @@ void appendUpgradedBones(QString &out, const QJsonObject &bones, const Animation
         const UpgradedBone piece = upgradeBone(bone.key(), bone.value(), upgrade);
         input.check.checkAnimatedBone(upgrade.name, bone.key(), piece.timelines, piece.split,
                                       checkWarnings);
+        if (!hasBone(&input.targets, bone.key()))
+            continue;
         appendBoneSequences(out, input.ids.bone(bone.key()), piece.timelines, &piece.split,
                             input.partDone);
         reportPartDone(input.partDone, out);
@@ -103,7 +111,8 @@ void appendUpgradedAnimation(QString &out, const QString &name, const QJsonObjec
     const QJsonValue ffd = upgradeDeformTimelines(animation, upgrade);
     input.check.checkDeform(name, ffd.toObject(), checkWarnings);
     if (!ffd.isUndefined())
-        appendDeformTimelines(out, ffd.toObject(), input.root, input.ids, input.partDone);
+        appendDeformTimelines(out, ffd.toObject(), input.root, input.ids, input.partDone,
+                              &input.targets);
     const QJsonObject ik = upgradeIkTimelines(animation, upgrade);
     input.check.checkKeyedSequences(name, animation, ik, checkWarnings);
     appendKeyedSequences(out, animation, ik, input.root, input.ids, input.partDone);
@@ -164,7 +173,8 @@ bool writeSkeletonDocument(const QJsonObject &input, bool packed, const QString 
 
     // A newer file's animations are upgraded a slot and a bone at a time, as
     // they are written, so that no upgraded copy of an animation is held.
-    const AnimationsInput shared{root, ids, check, handToWriter};
+    const TimelineTargets targets = skeletonTargets(root, ids);
+    const AnimationsInput shared{root, ids, check, handToWriter, targets};
     for (auto it = animations.begin(); it != animations.end(); ++it) {
         const QJsonObject animation = it.value().toObject();
         appendAnimationBlockStart(text, it.key(), ids);
@@ -173,7 +183,8 @@ bool writeSkeletonDocument(const QJsonObject &input, bool packed, const QString 
                                     diagnostics);
         } else {
             check.checkAnimation(it.key(), animation);
-            appendAnimation(text, animation, it.key(), slots, root, ids, handToWriter);
+            appendAnimation(text, animation, it.key(), slots, root, ids, handToWriter,
+                            &targets);
         }
         appendAnimationBlockEnd(text);
         handToWriter(text);

@@ -21,6 +21,12 @@ bool isImageAttachment(const QJsonObject &attachment)
             && type != QLatin1String("boundingbox");
 }
 
+bool isMeshAttachment(const QJsonObject &attachment)
+{
+    const QString type = attachmentType(attachment);
+    return type == QLatin1String("mesh") || type == QLatin1String("skinnedmesh");
+}
+
 QString imageItem(const QJsonObject &attachment, const QString &attachmentName,
                   const AttachmentPlace &place)
 {

@@ -19,6 +19,10 @@ struct AttachmentPlace {
 // have writers of their own.
 bool isImageAttachment(const QJsonObject &attachment);
 
+// True for meshes and skinned meshes: the items whose vertices a deform
+// timeline moves.
+bool isMeshAttachment(const QJsonObject &attachment);
+
 // The QML item of one attachment of one skin, by its "type": meshes, skinned
 // meshes and bounding boxes have writers of their own, anything else is an
 // image.

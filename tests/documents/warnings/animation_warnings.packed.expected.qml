@@ -113,18 +113,12 @@ SpineSkeleton {
 	Item {
 	ParallelAnimation {
 		id: run
-		SequentialAnimation {
-	PropertyAction { target: defaultSkinBoxHitbox; property: "vertices"; value: [ 1, 1, 10, 0, 0, 10 ] }
-		}
 	}
 	}
 	property alias walkAnimation: walk
 	Item {
 	ParallelAnimation {
 		id: walk
-		SequentialAnimation {
-	ScriptAction { script: bodySlot.attach(bodyAttachment); }
-	}
 		SequentialAnimation {
 	PauseAnimation { duration: 500 }
 	ScriptAction { script: faceSlot.attach(frownAttachment); }
@@ -140,9 +134,6 @@ SpineSkeleton {
 	PropertyAction { target: faceSlot; property: "color"; value: "#ffff0000" }
 	ColorAnimation { target: faceSlot; property: "color"; from: "#ffff0000"; to: "#ff00ff00"; duration: 900; easing.bezierCurve: [ 0.25, 0, 0.75, 1, 1,1 ] }
 	}
-		SequentialAnimation {
-	PropertyAction { target: torsoBone; property: "dangle"; value: -10 }
-		}
 		SequentialAnimation {
 	PauseAnimation { duration: 500 }
 	PropertyAction { target: headBone; property: "dangle"; value: 0 }
@@ -166,15 +157,6 @@ SpineSkeleton {
 	PauseAnimation { duration: 200 }
 	PropertyAction { target: headBone; property: "dy"; value: 0 }
 	PropertyAnimation { target: headBone; property: "dy"; from: 0; to: 0; duration: 200 }
-		}
-		SequentialAnimation {
-	PropertyAction { target: redFaceMesh; property: "vertices"; value: [  ] }
-		}
-		SequentialAnimation {
-	PropertyAction { target: defaultSkinBoxHitbox; property: "vertices"; value: [  ] }
-		}
-		SequentialAnimation {
-	PropertyAction { target: defaultSkinBoxHitbox; property: "vertices"; value: [  ] }
 		}
 		SequentialAnimation {
 	PropertyAction { target: redFaceMesh; property: "vertices"; value: [ 1, 1, 10, 0, 0, 10 ] }
