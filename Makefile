@@ -42,9 +42,10 @@ sanitize: deps test-deps
 
 # Times the converter against parsing alone on generated 1, 10 and 50 MB
 # skeletons, the 50 MB one in the 4.2 layout (plain, with a curve per channel,
-# and with all keys in one animation) and in the 4.3 layout, and prints one
-# table; then counts the instructions of each stage at 10 MB under callgrind.
-# The inputs stay in build-bench/inputs.
+# and with all keys in one animation) and in the 4.3 layout, a 10 MB 4.2
+# skeleton of 200 slots with a draw order key and an event at every frame,
+# and prints one table; then counts the instructions of each stage at 10 MB
+# under callgrind. The inputs stay in build-bench/inputs.
 BENCH_DIR = build-bench
 bench: deps
 	$(call install_missing,$(BENCH_PACKAGES))
@@ -53,7 +54,8 @@ bench: deps
 	$(BENCH_DIR)/bench/run_benchmark --generator $(BENCH_DIR)/bench/generate_skeleton \
 	  --parse-only $(BENCH_DIR)/bench/parse_only --converter $(BENCH_DIR)/src/rigsmith \
 	  --work-dir $(BENCH_DIR)/inputs --sizes 1,10,50 --layout-4.2 50 --layout-4.3 50 \
-	  --channel-curves 50 --one-animation 50 --binary-4.2 on --stages 10 --runs 5
+	  --channel-curves 50 --one-animation 50 --draw-order-events 10 --binary-4.2 on \
+	  --stages 10 --runs 5
 
 # Builds the libFuzzer target with clang and runs it for FUZZ_SECONDS on a
 # working corpus in $(FUZZ_DIR)/corpus, seeded from fuzz/corpus. Crashing

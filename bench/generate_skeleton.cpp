@@ -33,8 +33,14 @@
 //  --one-animation: all keys in one long animation, the case where an
 //    upgraded copy of the animation would cost the most memory.
 //
+// --draw-order-events writes a skeleton of its own in the 4.2 layout: 200
+// slots and one animation as long as the size allows with a draw order key
+// and an event at every frame, the case where the document grows with slots
+// times keys.
+//
 // Usage: generate_skeleton OUTPUT BYTES [SEED] [--layout 2.x|4.2|4.2-binary|4.3]
 //                          [--channel-curves] [--one-animation]
+//                          [--draw-order-events]
 
 #include "skel_from_json.h"
 
@@ -1234,6 +1240,101 @@ private:
     Counts m_counts;
 };
 
+// 200 slots on a few bones, and one animation with a draw order key and an
+// event at every frame (1/30 s) until the file has its size. Each key
+// swaps one to three pairs of slots, listed in setup order, so that every
+// key gives an order.
+bool writeDrawOrderEvents(QFile *file, long long target, uint64_t seed)
+{
+    const int slotCount = 200;
+    Random random(seed);
+    Json out;
+    long long written = 0;
+    const auto flush = [&](bool all) {
+        if (!all && out.text.size() < (1 << 20))
+            return true;
+        const bool ok = file->write(out.text) == out.text.size();
+        written += out.text.size();
+        out.text.clear();
+        return ok;
+    };
+    out.raw("{\n\"skeleton\": { \"spine\": \"4.2.40\" },\n\"bones\": [");
+    for (int b = 0; b < 10; ++b) {
+        out.raw(b ? ",\n\t{ \"name\": " : "\n\t{ \"name\": ");
+        out.string("bone " + QByteArray::number(b));
+        if (b) {
+            out.raw(", \"parent\": ");
+            out.string("bone " + QByteArray::number(b - 1));
+        }
+        out.raw(" }");
+    }
+    out.raw("\n],\n\"slots\": [");
+    for (int i = 0; i < slotCount; ++i) {
+        out.raw(i ? ",\n\t{ \"name\": " : "\n\t{ \"name\": ");
+        out.string("slot " + QByteArray::number(i));
+        out.raw(", \"bone\": ");
+        out.string("bone " + QByteArray::number(i % 10));
+        out.raw(" }");
+    }
+    out.raw("\n],\n\"skins\": [ { \"name\": \"default\" } ],\n\"events\": {\n"
+            "\t\"step\": { \"int\": 1, \"audio\": \"step.ogg\" },\n"
+            "\t\"hit\": { \"float\": 0.5, \"string\": \"sword\" }\n},\n"
+            "\"animations\": {\n\t\"long\": {\n\t\t\"drawOrder\": [");
+    // About 230 bytes per frame: two thirds for the draw order key, the rest
+    // for the event.
+    const long long frames = std::max<long long>(1, (target - written - out.text.size()) / 230);
+    QByteArray events;
+    for (long long frame = 0; frame < frames; ++frame) {
+        const double time = std::round(frame / 30.0 * 10000) / 10000;
+        out.raw(frame ? ",\n\t\t\t{ " : "\n\t\t\t{ ");
+        bool first = true;
+        if (frame) {
+            out.field(first, "time");
+            out.number(time, 4);
+        }
+        // Disjoint pairs (a, b), a < b, in rising order: a goes to b's
+        // position and b to a's.
+        QVector<int> moved;
+        const int pairs = random.between(1, 3);
+        int low = 0;
+        for (int p = 0; p < pairs && low < slotCount - 2; ++p) {
+            const int a = random.between(low, std::min(slotCount - 2, low + 60));
+            const int b = random.between(a + 1, std::min(slotCount - 1, a + 60));
+            moved << a << b;
+            low = b + 1;
+        }
+        QVector<QPair<int, int>> offsets;
+        for (int m = 0; m < moved.size(); m += 2) {
+            offsets.append({moved.at(m), moved.at(m + 1) - moved.at(m)});
+            offsets.append({moved.at(m + 1), moved.at(m) - moved.at(m + 1)});
+        }
+        std::sort(offsets.begin(), offsets.end());
+        out.field(first, "offsets");
+        out.raw("[");
+        for (int o = 0; o < offsets.size(); ++o) {
+            out.raw(o ? ", { \"slot\": " : " { \"slot\": ");
+            out.string("slot " + QByteArray::number(offsets.at(o).first));
+            out.raw(", \"offset\": ");
+            out.raw(QByteArray::number(offsets.at(o).second));
+            out.raw(" }");
+        }
+        out.raw(" ] }");
+        events += frame ? ",\n\t\t\t{ \"time\": " : "\n\t\t\t{ \"time\": ";
+        events += QByteArray::number(time, 'g', 10);
+        events += random.chance(0.5) ? ", \"name\": \"step\" }"
+                                     : ", \"name\": \"hit\", \"int\": 3 }";
+        if (!flush(false))
+            return false;
+    }
+    out.raw("\n\t\t],\n\t\t\"events\": [");
+    out.raw(events);
+    out.raw("\n\t\t]\n\t}\n}\n}\n");
+    std::printf("%lld bytes: %d slots, one animation of %lld frames with a draw order key "
+                "and an event each\n",
+                written + out.text.size(), slotCount, frames);
+    return flush(true);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -1241,6 +1342,7 @@ int main(int argc, char *argv[])
     Layout layout = Layout::V2;
     Variant variant;
     bool binary = false;
+    bool drawOrderEvents = false;
     QVector<QByteArray> positional;
     bool usable = true;
     for (int i = 1; i < argc; ++i) {
@@ -1255,13 +1357,15 @@ int main(int argc, char *argv[])
             variant.channelCurves = true;
         } else if (arg == "--one-animation") {
             variant.oneAnimation = true;
+        } else if (arg == "--draw-order-events") {
+            drawOrderEvents = true;
         } else {
             positional.append(arg);
         }
     }
     if (!usable || positional.size() < 2 || positional.size() > 3) {
         std::fprintf(stderr, "Usage: generate_skeleton OUTPUT BYTES [SEED] [--layout 2.x|4.2|4.2-binary|4.3] "
-                             "[--channel-curves] [--one-animation]\n");
+                             "[--channel-curves] [--one-animation] [--draw-order-events]\n");
         return 2;
     }
     bool sizeOk = false;
@@ -1278,6 +1382,14 @@ int main(int argc, char *argv[])
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         std::fprintf(stderr, "generate_skeleton: cannot write %s\n", positional.at(0).constData());
         return 1;
+    }
+    if (drawOrderEvents) {
+        if (!writeDrawOrderEvents(&file, target, seed) || !file.flush()) {
+            std::fprintf(stderr, "generate_skeleton: writing %s failed\n",
+                         positional.at(0).constData());
+            return 1;
+        }
+        return 0;
     }
     Generator generator(target, seed, layout, variant);
     if (layout != Layout::V2) {

@@ -2,6 +2,9 @@
 
 #include "bone_timelines.h"
 #include "deform_timelines.h"
+#include "draw_order_timeline.h"
+#include "event_timeline.h"
+#include "ik_timelines.h"
 #include "slot_timelines.h"
 
 void appendAnimation(QString &out, const QJsonObject &animation, const QString &name,
@@ -17,7 +20,27 @@ void appendAnimation(QString &out, const QJsonObject &animation, const QString &
         appendDeformTimelines(out, animation.value(QLatin1String("ffd")).toObject(), root, ids,
                               partDone, targets);
     }
+    appendKeyedSequences(out, animation, animation.value(QLatin1String("ik")).toObject(), root,
+                         ids, partDone);
     appendAnimationEnd(out);
+}
+
+void appendKeyedSequences(QString &out, const QJsonObject &animation, const QJsonObject &ik,
+                          const QJsonObject &root, const IdTable &ids, const PartDone &partDone)
+{
+    appendIkTimelines(out, ik, root.value(QLatin1String("ik")).toArray(), ids, partDone);
+    const QJsonArray drawOrder = drawOrderKeys(animation);
+    if (!drawOrder.isEmpty()) {
+        appendDrawOrderTimeline(out, drawOrder,
+                                SlotOrder(root.value(QLatin1String("slots")).toArray()), ids,
+                                partDone);
+    }
+    const QJsonArray events = animation.value(QLatin1String("events")).toArray();
+    if (!events.isEmpty()) {
+        appendEventTimeline(out, events, root.value(QLatin1String("events")).toObject(),
+                            partDone);
+    }
+    reportPartDone(partDone, out);
 }
 
 void appendAnimationStart(QString &out, const QString &name, const IdTable &ids)

@@ -37,8 +37,7 @@ void appendAttachmentSequence(QString &out, const QString &slotIdText, const QJs
     for (const QJsonValue &element : keys) {
         const QJsonObject key = element.toObject();
         const double time = keyTime(key);
-        if (time > 0)
-            appendPauseStatement(out, segmentMilliseconds(time, previousTime));
+        appendPauseBeforeKey(out, time, previousTime);
         const QJsonValue name = key.value(QLatin1String("name"));
         const QString reference = name.isNull() || !hasContainer(targets, name.toString())
                 ? QStringLiteral("null")

@@ -2,21 +2,8 @@
 
 #include "qmltext/number_format.h"
 
-#include <charconv>
 #include <climits>
 #include <cmath>
-
-namespace {
-
-// The text of QString::number(value), without a temporary string.
-void appendInteger(QString &out, int value)
-{
-    char digits[16];
-    const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value);
-    out += QLatin1String(digits, int(end.ptr - digits));
-}
-
-} // namespace
 
 int keyMilliseconds(double seconds)
 {
@@ -132,6 +119,12 @@ void appendDurationAndEasing(QString &out, int milliseconds, const SegmentCurve 
     appendInteger(out, milliseconds);
     appendEasing(out, curve);
     out += QLatin1String(" }\n");
+}
+
+void appendPauseBeforeKey(QString &out, double time, double previousTime)
+{
+    if (time > 0)
+        appendPauseStatement(out, segmentMilliseconds(time, previousTime));
 }
 
 double keyTime(const QJsonObject &key)

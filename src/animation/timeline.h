@@ -59,6 +59,11 @@ void appendPauseStatement(QString &out, int milliseconds);
 // end of every animation statement of a segment.
 void appendDurationAndEasing(QString &out, int milliseconds, const SegmentCurve &curve);
 
+// The pause of a key of a sequence that switches at its keys (attachments,
+// draw order, events, IK bend): a key after time 0 waits from the last key
+// written in its sequence; a key at 0 or before is written at once.
+void appendPauseBeforeKey(QString &out, double time, double previousTime);
+
 double keyTime(const QJsonObject &key);
 
 // One key read already: its time as the file gives it (the check tells a

@@ -177,4 +177,6 @@ void checkAnimationTimelines(const QString &name, const QJsonObject &animation,
         checkDeformTimelines(name, animation.value(QLatin1String("ffd")).toObject(), skeleton,
                              diagnostics);
     }
+    checkKeyedSequences(name, animation, animation.value(QLatin1String("ik")).toObject(),
+                        skeleton, diagnostics);
 }

@@ -33,3 +33,9 @@ void checkAnimatedBone(const QString &animation, const QString &bone, const QJso
 // skin of the skeleton.
 void checkDeformTimelines(const QString &animation, const QJsonObject &ffd,
                           const QJsonObject &skeleton, Diagnostics &diagnostics);
+
+// The IK timelines (`ik`: the animation's own or an upgraded copy), the draw
+// order and the event keys of one animation: constraints, slots and events
+// they name that the skeleton lacks, and draw order keys that give no order.
+void checkKeyedSequences(const QString &name, const QJsonObject &animation, const QJsonObject &ik,
+                         const QJsonObject &skeleton, Diagnostics &diagnostics);

@@ -122,6 +122,27 @@ void checkSlot(const QJsonObject &slot, const SkeletonNames &names, Diagnostics 
     }
 }
 
+// The values an event key falls back on.
+void checkEvents(const QJsonObject &skeleton, Diagnostics &diagnostics)
+{
+    const char *const eventItems = "events";
+    if (!expectKind(diagnostics, skeleton, "events", JsonKind::Object, skeletonItems,
+                    [] { return QStringLiteral("the skeleton"); })) {
+        return;
+    }
+    const QJsonObject events = skeleton.value(QLatin1String("events")).toObject();
+    for (auto event = events.begin(); event != events.end(); ++event) {
+        const auto where = [&] { return QStringLiteral("event ") + quoted(event.key()); };
+        if (!event.value().isObject())
+            warnNotObject(diagnostics, eventItems, event.value(), where());
+        const QJsonObject values = event.value().toObject();
+        for (const char *key : {"int", "float", "volume", "balance"})
+            expectKind(diagnostics, values, key, JsonKind::Number, eventItems, where);
+        for (const char *key : {"string", "audio"})
+            expectKind(diagnostics, values, key, JsonKind::Text, eventItems, where);
+    }
+}
+
 } // namespace
 
 void checkSetupPose(const QJsonObject &skeleton, const SkeletonNames &names,
@@ -133,6 +154,7 @@ void checkSetupPose(const QJsonObject &skeleton, const SkeletonNames &names,
         checkConstraint(constraint.toObject(), names, diagnostics);
     for (const QJsonValue &slot : listOf(skeleton, "slots", "slot", diagnostics))
         checkSlot(slot.toObject(), names, diagnostics);
+    checkEvents(skeleton, diagnostics);
 }
 
 SkeletonNames gatherNames(const QJsonObject &skeleton)

@@ -46,3 +46,9 @@ void SkeletonCheck::checkDeform(const QString &animation, const QJsonObject &ffd
 {
     checkDeformTimelines(animation, ffd, m_skeleton, into);
 }
+
+void SkeletonCheck::checkKeyedSequences(const QString &animation, const QJsonObject &stored,
+                                        const QJsonObject &ik, Diagnostics &into) const
+{
+    ::checkKeyedSequences(animation, stored, ik, m_skeleton, into);
+}

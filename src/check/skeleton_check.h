@@ -30,6 +30,8 @@ public:
                            const QJsonObject &timelines, const SplitChannels &split,
                            Diagnostics &into) const;
     void checkDeform(const QString &animation, const QJsonObject &ffd, Diagnostics &into) const;
+    void checkKeyedSequences(const QString &animation, const QJsonObject &stored,
+                             const QJsonObject &ik, Diagnostics &into) const;
 
 private:
     const QJsonObject &m_skeleton;

@@ -14,8 +14,17 @@
 // What the bone, slot and deform timelines of an animation share: the
 // animation's name in a warning and the check of their keys.
 
-// The kind of item of the keys of a slot's attachment timeline.
+// The kinds of item of the keys that switch at once: their curve is never
+// read.
 const char *const attachmentKeys = "attachment keys";
+const char *const drawOrderKeyItems = "draw order keys";
+const char *const eventKeyItems = "event keys";
+
+inline bool readsCurve(const char *keys)
+{
+    return qstrcmp(keys, attachmentKeys) != 0 && qstrcmp(keys, drawOrderKeyItems) != 0
+            && qstrcmp(keys, eventKeyItems) != 0;
+}
 
 inline QString animationWhere(const QString &animation)
 {
@@ -113,8 +122,7 @@ void checkKeys(const QJsonValue &timeline, const char *keys, Diagnostics &diagno
         if (!element.isObject())
             warnNotObject(diagnostics, keys, element, timelineWhere() + QStringLiteral(", a key"));
         times.check(timeValue, time, keys, diagnostics, timelineWhere, where);
-        // Attachment keys switch at once: their curve is never read.
-        if (qstrcmp(keys, attachmentKeys) != 0)
+        if (readsCurve(keys))
             checkCurve(key.value(QLatin1String("curve")), keys, diagnostics, where);
         checkFields(key, where);
     }

@@ -1,5 +1,6 @@
 #include "document_wrapper.h"
 
+#include "animation/event_timeline.h"
 #include "qmltext/global_strings.h"
 #include "qmltext/indent.h"
 #include "qmltext/string_literal.h"
@@ -84,24 +85,27 @@ int copyLeadingPlainAscii(char *out, const QChar *p)
 
 } // namespace
 
-QString documentHeader(const QString &imageFolder)
+QString documentHeader(const QString &imageFolder, bool firesEvents)
 {
-    return QLatin1String("import QtQuick 2.0\nimport ") + qmlModuleImport
+    QString header = QLatin1String("import QtQuick 2.0\nimport ") + qmlModuleImport
             + QLatin1String("\n\n") + rootTypeName
             + QLatin1String(" {\n\tid: root\n\timageFolder: \"")
             + escapedForQmlString(imageFolder)
-            + QLatin1String("\"\n\tproperty url imageFolderAndDash: imageFolder + \"/\"\n\n");
+            + QLatin1String("\"\n\tproperty url imageFolderAndDash: imageFolder + \"/\"\n");
+    if (firesEvents)
+        header += QLatin1Char('\t') + QLatin1String(spineEventSignal) + QLatin1Char('\n');
+    return header + QLatin1Char('\n');
 }
 
-void wrapDocument(QString &body, const QString &imageFolder)
+void wrapDocument(QString &body, const QString &imageFolder, bool firesEvents)
 {
-    body = documentHeader(imageFolder) + indentLines(body) + QLatin1String("}\n");
+    body = documentHeader(imageFolder, firesEvents) + indentLines(body) + QLatin1String("}\n");
 }
 
-DocumentWriter::DocumentWriter(QIODevice *device, const QString &imageFolder)
+DocumentWriter::DocumentWriter(QIODevice *device, const QString &imageFolder, bool firesEvents)
     : m_device(device), m_buffer(writeChunkBytes, Qt::Uninitialized)
 {
-    appendBytes(documentHeader(imageFolder).toUtf8());
+    appendBytes(documentHeader(imageFolder, firesEvents).toUtf8());
 }
 
 void DocumentWriter::appendBody(const QString &block)

@@ -6,12 +6,12 @@
 class QIODevice;
 
 // The imports and the opening of the root item, up to the empty line before
-// the body.
-QString documentHeader(const QString &imageFolder);
+// the body; with the declaration of the event signal when the body fires it.
+QString documentHeader(const QString &imageFolder, bool firesEvents = false);
 
 // The complete document in place of body: the header, the body one tab
 // deeper, and the root item's closing brace.
-void wrapDocument(QString &body, const QString &imageFolder);
+void wrapDocument(QString &body, const QString &imageFolder, bool firesEvents = false);
 
 // wrapDocument piece by piece: the header at once, each body block indented
 // and encoded as UTF-8 straight into one reused write buffer as it comes, the
@@ -21,7 +21,7 @@ void wrapDocument(QString &body, const QString &imageFolder);
 class DocumentWriter
 {
 public:
-    DocumentWriter(QIODevice *device, const QString &imageFolder);
+    DocumentWriter(QIODevice *device, const QString &imageFolder, bool firesEvents = false);
     void appendBody(const QString &block);
     // Writes what is left; false when any write to the device failed.
     bool finish();

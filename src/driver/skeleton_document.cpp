@@ -3,6 +3,7 @@
 #include "animation/animation.h"
 #include "animation/bone_timelines.h"
 #include "animation/deform_timelines.h"
+#include "animation/event_timeline.h"
 #include "animation/slot_timelines.h"
 #include "check/skeleton_check.h"
 #include "document_ids.h"
@@ -112,6 +113,9 @@ void appendUpgradedAnimation(QString &out, const QString &name, const QJsonObjec
     if (!ffd.isUndefined())
         appendDeformTimelines(out, ffd.toObject(), input.root, input.ids, input.partDone,
                               &input.targets);
+    const QJsonObject ik = upgradeIkTimelines(animation, upgrade);
+    input.check.checkKeyedSequences(name, animation, ik, checkWarnings);
+    appendKeyedSequences(out, animation, ik, input.root, input.ids, input.partDone);
     appendAnimationEnd(out);
     checkWarnings.raiseHeldInto(diagnostics);
 }
@@ -140,7 +144,10 @@ bool writeSkeletonDocument(const QJsonObject &input, bool packed, const QString 
     check.checkSetup();
     const IdTable ids = buildIdTable(root, diagnostics);
 
-    DocumentWriter document(device, imageFolder);
+    // The root declares the event signal before the first animation is
+    // written; the upgrade leaves event keys as they are.
+    const QJsonObject animations = root.value(QLatin1String("animations")).toObject();
+    DocumentWriter document(device, imageFolder, animationsFireEvents(animations));
     const QJsonArray bones = root.value(QLatin1String("bones")).toArray();
     for (int i = 0; i < bones.size(); ++i)
         document.appendBody(writeBone(bones.at(i).toObject(), i, ids));
@@ -166,7 +173,6 @@ bool writeSkeletonDocument(const QJsonObject &input, bool packed, const QString 
 
     // A newer file's animations are upgraded a slot and a bone at a time, as
     // they are written, so that no upgraded copy of an animation is held.
-    const QJsonObject animations = root.value(QLatin1String("animations")).toObject();
     const TimelineTargets targets = skeletonTargets(root, ids);
     const AnimationsInput shared{root, ids, check, handToWriter, targets};
     for (auto it = animations.begin(); it != animations.end(); ++it) {

@@ -339,3 +339,10 @@ QString formatNumber(double value)
         return QString(text, int(end - text));
     return QString::number(value, 'g', 6);
 }
+
+void appendInteger(QString &out, int value)
+{
+    char digits[16];
+    const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value);
+    out += QLatin1String(digits, int(end.ptr - digits));
+}

@@ -11,3 +11,5 @@
 // -Infinity and NaN.
 QString formatNumber(double value);
 void appendNumber(QString &out, double value);
+// A whole number as QString::number(int) writes it.
+void appendInteger(QString &out, int value);

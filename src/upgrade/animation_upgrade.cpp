@@ -4,19 +4,14 @@
 // per timeline (per constraint for the constraint sections).
 void countIgnoredTimelines(const QJsonObject &animation, CarryOverReport &lost)
 {
-    if (animation.contains(QLatin1String("drawOrder")))
-        lost.count(Lost::DrawOrderTimelines);
     // 4.3: each folder keeps a draw order of its own slots.
     const QJsonValue folders = animation.value(QLatin1String("drawOrderFolder"));
     if (!folders.isUndefined())
         lost.count(Lost::DrawOrderFolders, qMax(1, folders.toArray().size()));
-    if (animation.contains(QLatin1String("events")))
-        lost.count(Lost::EventTimelines);
     const struct {
         const char *section;
         Lost kind;
-    } constraints[] = {{"ik", Lost::IkTimelines},
-                       {"transform", Lost::TransformTimelines},
+    } constraints[] = {{"transform", Lost::TransformTimelines},
                        {"path", Lost::PathTimelines},
                        {"physics", Lost::PhysicsTimelines},
                        {"slider", Lost::SliderTimelines}};

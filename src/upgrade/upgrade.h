@@ -106,6 +106,10 @@ struct UpgradedBone {
 UpgradedBone upgradeBone(const QString &bone, const QJsonValue &timelines,
                          const AnimationUpgrade &upgrade);
 
+// The animation's "ik" section: each key's curve in the 2.x form, read from
+// its mix channel.
+QJsonObject upgradeIkTimelines(const QJsonObject &animation, const AnimationUpgrade &upgrade);
+
 // The "ffd" section of the animation, undefined when it has no deform
 // section.
 QJsonValue upgradeDeformTimelines(const QJsonObject &animation, const AnimationUpgrade &upgrade);

@@ -307,12 +307,12 @@ void CliTest::newerFileIsNotedNotWarned()
     QTemporaryDir folder;
     writeFile(folder.filePath(QStringLiteral("in.json")),
               R"({"skeleton": {"spine": "4.2.11"}, "bones": [{"name": "root", "shearX": 5}],
-                  "skins": [], "animations": {"a": {"events": [{"time": 1}]}}})");
+                  "skins": [], "animations": {"a": {"transform": {"t": [{"time": 1}]}}}})");
     const Run run = runIn(folder.path(), {"--strict", "in.json", "out.qml"});
     QCOMPARE(run.status, 0);
     QCOMPARE(run.errors, QByteArray("in.json: note: read as a Spine 4.2.11 file\n"
                                     "in.json: note: not carried over: bone shear (1), "
-                                    "event timelines (1)\n"));
+                                    "transform constraint timelines (1)\n"));
     QVERIFY(readFile(folder.filePath(QStringLiteral("out.qml"))).contains("\tid: rootBone\n"));
 }
 

@@ -5,6 +5,7 @@ SpineSkeleton {
 	id: root
 	imageFolder: "hero_images"
 	property url imageFolderAndDash: imageFolder + "/"
+	signal spineEvent(string name, int intValue, real floatValue, string stringValue, string audioPath, real volume, real balance)
 
 	property alias arootBone : rootBone
 	BoneTransform {
@@ -294,6 +295,12 @@ SpineSkeleton {
 	PropertyAnimation { target: defaultSkinHeadHead; property: "vertices"; from: [ -30, -30, 30, -30, 30, 30, -30, 30 ] ; to: [ -30, -30, 34, -33, 34, 33, -30, 30 ] ; duration: 150 }
 	PropertyAnimation { target: defaultSkinHeadHead; property: "vertices"; from: [ -30, -30, 34, -33, 34, 33, -30, 30 ] ; to: [ -30, -30, 30, -30, 30, 30, -30, 30 ] ; duration: 350; easing.bezierCurve: [ 0.5, 0, 0.5, 1, 1,1 ] }
 		}
+		SequentialAnimation {
+	PropertyAction { target: leftLegJoint; property: "mix"; value: 0.85 }
+	PropertyAnimation { target: leftLegJoint; property: "mix"; from: 0.85; to: 0; duration: 150 }
+	PauseAnimation { duration: 350 }
+	PropertyAction { target: leftLegJoint; property: "mix"; value: 0.85 }
+		}
 	}
 	}
 	property alias walkAnimation: walk
@@ -331,6 +338,18 @@ SpineSkeleton {
 	PropertyAction { target: torsoBone; property: "dyScale"; value: 1 }
 	PropertyAnimation { target: torsoBone; property: "dyScale"; from: 1; to: 0.98; duration: 400 }
 	PropertyAnimation { target: torsoBone; property: "dyScale"; from: 0.98; to: 1; duration: 400 }
+		}
+		SequentialAnimation {
+	ScriptAction { script: { bodySlot.z = 0; headSlot.z = 1; leftArmSlot.z = 2; leftLegSlot.z = 3; eyeSlot.z = 4; hitboxSlot.z = 5; } }
+	PauseAnimation { duration: 400 }
+	ScriptAction { script: { leftArmSlot.z = 0; bodySlot.z = 1; headSlot.z = 2; leftLegSlot.z = 3; eyeSlot.z = 4; hitboxSlot.z = 5; } }
+	PauseAnimation { duration: 400 }
+	ScriptAction { script: { bodySlot.z = 0; headSlot.z = 1; leftArmSlot.z = 2; leftLegSlot.z = 3; eyeSlot.z = 4; hitboxSlot.z = 5; } }
+		}
+		SequentialAnimation {
+	ScriptAction { script: root.spineEvent("footstep", 0, 0, "left", "sounds/step.ogg", 0.8, 0); }
+	PauseAnimation { duration: 400 }
+	ScriptAction { script: root.spineEvent("footstep", 0, 0, "right", "sounds/step.ogg", 0.8, 0); }
 		}
 	}
 	}

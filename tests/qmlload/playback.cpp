@@ -52,7 +52,7 @@ Playback::~Playback()
     m_driver.uninstall();
 }
 
-QObject *Playback::create(const QByteArray &skeletonJson)
+QObject *Playback::create(const QByteArray &skeletonJson, const QByteArray &gameQml)
 {
     const QString input = m_work.filePath(QStringLiteral("skeleton.json"));
     const QString document = m_work.filePath(QStringLiteral("Skeleton.qml"));
@@ -69,7 +69,16 @@ QObject *Playback::create(const QByteArray &skeletonJson)
         m_error = QStringLiteral("rigsmith failed: ") + QString::fromUtf8(converter.readAll());
         return nullptr;
     }
-    QQmlComponent component(&m_engine, QUrl::fromLocalFile(document));
+    QString loaded = document;
+    if (!gameQml.isEmpty()) {
+        loaded = m_work.filePath(QStringLiteral("Game.qml"));
+        QFile game(loaded);
+        if (!game.open(QIODevice::WriteOnly) || game.write(gameQml) != gameQml.size()) {
+            m_error = QStringLiteral("cannot write ") + loaded;
+            return nullptr;
+        }
+    }
+    QQmlComponent component(&m_engine, QUrl::fromLocalFile(loaded));
     m_root.reset(component.create());
     if (!m_root)
         m_error = errorsText(component.errors());

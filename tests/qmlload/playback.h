@@ -34,9 +34,11 @@ public:
     Playback();
     ~Playback();
 
-    // Converts a skeleton with the built rigsmith and creates its document.
-    // Null, with the reason in error(), when any step fails or warns.
-    QObject *create(const QByteArray &skeletonJson);
+    // Converts a skeleton with the built rigsmith and creates its document,
+    // or, when a game's document is given, that one: it may use the
+    // converted one as the type Skeleton. Null, with the reason in error(),
+    // when any step fails or warns.
+    QObject *create(const QByteArray &skeletonJson, const QByteArray &gameQml = QByteArray());
     QString error() const { return m_error; }
     QObject *root() const { return m_root.data(); }
 

@@ -54,6 +54,9 @@ SpineSkeleton {
 	PropertyAnimation { target: defaultSkinFaceMouth; property: "vertices"; from: [ 0, 0, 8, 0, 8, 8 ] ; to: [ 4, -4, 8, 0, 8, 8 ] ; duration: 500 }
 	PropertyAnimation { target: defaultSkinFaceMouth; property: "vertices"; from: [ 4, -4, 8, 0, 8, 8 ] ; to: [ 0, 0, 8, 0, 8, 8 ] ; duration: 500; easing.bezierCurve: [ 0.25, 0, 0.75, 1, 1,1 ] }
 		}
+		SequentialAnimation {
+	ScriptAction { script: { faceSlot.z = 0; } }
+		}
 	}
 	}
 	}

@@ -5,6 +5,7 @@ SpineSkeleton {
 	id: root
 	imageFolder: "not_upgraded_images"
 	property url imageFolderAndDash: imageFolder + "/"
+	signal spineEvent(string name, int intValue, real floatValue, string stringValue, string audioPath, real volume, real balance)
 
 	property alias arootBone : rootBone
 	BoneTransform {
@@ -63,6 +64,12 @@ SpineSkeleton {
 		SequentialAnimation {
 	PropertyAction { target: rootBone; property: "dyScale"; value: 1 }
 	PropertyAnimation { target: rootBone; property: "dyScale"; from: 1; to: 2; duration: 1000 }
+		}
+		SequentialAnimation {
+	ScriptAction { script: { bodySlot.z = 0; } }
+		}
+		SequentialAnimation {
+	ScriptAction { script: root.spineEvent("e", 0, 0, "", "", 1, 0); }
 		}
 	}
 	}

@@ -5,6 +5,7 @@ SpineSkeleton {
 	id: root
 	imageFolder: "animation_images"
 	property url imageFolderAndDash: imageFolder + "/"
+	signal spineEvent(string name, int intValue, real floatValue, string stringValue, string audioPath, real volume, real balance)
 
 	property alias arootBone : rootBone
 	BoneTransform {
@@ -97,6 +98,13 @@ SpineSkeleton {
 		SequentialAnimation {
 	PropertyAction { target: defaultSkinBodyMouth; property: "vertices"; value: [ 0, 0, 8, 0, 8, 8 ] }
 	PropertyAnimation { target: defaultSkinBodyMouth; property: "vertices"; from: [ 0, 0, 8, 0, 8, 8 ] ; to: [ 0, 0, 12, -4, 8, 8 ] ; duration: 500; easing.bezierCurve: [ 0.25, 0, 0.75, 1, 1,1 ] }
+		}
+		SequentialAnimation {
+	ScriptAction { script: { bodySlot.z = 0; } }
+		}
+		SequentialAnimation {
+	PauseAnimation { duration: 500 }
+	ScriptAction { script: root.spineEvent("step", 3, 0, "", "", 1, 0); }
 		}
 	}
 	}
