@@ -380,6 +380,9 @@ Options parseOptions(int argc, char *argv[])
     }
     if (options.generator.empty() || options.parseOnly.empty() || options.converter.empty()) {
         fail("usage: run_benchmark --generator PATH --parse-only PATH --converter PATH "
+             "[--work-dir DIR] [--sizes 1,10,50|none] [--layout-4.2 50] [--layout-4.3 50] "
+             "[--binary-4.2 on] [--channel-curves 50] [--one-animation 50] "
+             "[--draw-order-events 10] [--stages 10] [--runs 5] [--seed N] [--strict]");
     }
     return options;
 }
@@ -392,9 +395,8 @@ const char *verdict(bool met)
 std::string inputLabel(const Row &row)
 {
     char text[96];
-             "[--work-dir DIR] [--sizes 1,10,50|none] [--layout-4.2 50] [--layout-4.3 50] "
-             "[--binary-4.2 on] [--channel-curves 50] [--one-animation 50] "
-             "[--draw-order-events 10] [--stages 10] [--runs 5] [--seed N] [--strict]");
+    if (row.kind == &plain2x)
+        std::snprintf(text, sizeof text, "%.1f", row.inputMb);
     else
         std::snprintf(text, sizeof text, "%.1f (%s)", row.inputMb, row.kind->label);
     return text;
