@@ -12,8 +12,27 @@ const QString helpText = QStringLiteral(
 // with: what a bug report needs is the build.
 const QString versionText = QStringLiteral("rigsmith " RIGSMITH_VERSION " (Qt " QT_VERSION_STR ")\n");
 
+namespace {
+
+// A name from a lone \ud800 escape holds an unpaired surrogate, which UTF-8
+// cannot hold. It is written as "?", as the document writes it, and not left
+// to the stream: Qt 5's encoder writes "?", Qt 6's the replacement character.
+QString withLoneSurrogatesMarked(const QString &text)
+{
+    QString out = text;
+    for (int i = 0; i < out.size(); ++i) {
+        if (out.at(i).isHighSurrogate() && i + 1 < out.size() && out.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (out.at(i).isSurrogate())
+            out[i] = QLatin1Char('?');
+    }
+    return out;
+}
+
+} // namespace
+
 void say(QTextStream &messages, const QString &text)
 {
-    messages << text;
+    messages << withLoneSurrogatesMarked(text);
     messages.flush();
 }
