@@ -18,6 +18,16 @@ SpineSkeleton {
 	property alias a_LowBone : _LowBone
 	BoneTransform {
 		id: _LowBone
+		parentBone: lone_HighBone
+	}
+	property alias a_Bone : _Bone
+	BoneTransform {
+		id: _Bone
+		parentBone: rootBone
+	}
+	property alias a_Bone_2 : _Bone_2
+	BoneTransform {
+		id: _Bone_2
 		parentBone: _Bone
 	}
 	Slot {
@@ -28,13 +38,14 @@ SpineSkeleton {
 	Slot {
 		id: s_Slot
 		parent: root
-		bone: _Bone
+		bone: _LowBone
+		setupAttachment: aAttachment
 	}
 	Item {
 		id: attachments
 		visible: false
 	
-	Attachment { id: _Attachment }
+	Attachment { id: aAttachment; setupParent: s_Slot }
 	}
 	property Item skins: Item {
 	visible: false
@@ -42,20 +53,20 @@ SpineSkeleton {
 	states: [
 	State {
 		name: "DEFAULT"
-	PropertyChanges { target: defaultSkinS__; parent: _Attachment }
+	PropertyChanges { target: defaultSkinS_A; parent: aAttachment }
 	}
 	]
 	Item {
 		id: defaultSkin
 	
 		SpineImage {
-			id: defaultSkinS__
-			source: imageFolderAndDash + "?.png"
-			parent: _Attachment
+			id: defaultSkinS_A
+			source: imageFolderAndDash + "a.png"
+			parent: aAttachment
 		}
 		}
 	}
-	property alias adefaultSkin_: defaultSkinS__
+	property alias adefaultSkinA: defaultSkinS_A
 	property alias walk_Animation: walk_
 	Item {
 	ParallelAnimation {
@@ -65,7 +76,7 @@ SpineSkeleton {
 	ScriptAction { script: s_Slot.attach(x_Attachment); }
 	}
 		SequentialAnimation {
-	PropertyAction { target: _Bone; property: "dangle"; value: -5 }
+	PropertyAction { target: _Bone_2; property: "dangle"; value: -5 }
 		}
 	}
 	}
