@@ -3,8 +3,10 @@
 # same inputs, in normal and packed mode, and compares what each run gives:
 # the document, the messages, the warning lines and the exit status. The
 # inputs: every whole-document and equivalence case, the example, the hostile
-# inputs, the fuzz corpus and, with a generator, 2.x and 4.2 skeletons of a
-# few sizes. Prints each difference and how many inputs were compared.
+# inputs, the load test's and the CMake consumer's skeletons, the binary
+# readers' cases (3.x binaries and the JSON trees of every binary case), the
+# fuzz corpus (JSON and binary) and, with a generator, 2.x and 4.2 skeletons (JSON and
+# binary) of 1 and 4 MB. Prints each difference and how many inputs were compared.
 # Usage: compare.sh <rigsmith A> <rigsmith B> [generate_skeleton]
 set -euo pipefail
 [ $# -ge 2 ] || { echo "Usage: $0 <rigsmith A> <rigsmith B> [generate_skeleton]"; exit 2; }
@@ -15,9 +17,18 @@ trap 'rm -rf "$work"' EXIT
 
 inputs=()
 while IFS= read -r -d '' file; do inputs+=("$file"); done < <(
-  find "$repo/tests/documents" "$repo/tests/hostile" "$repo/fuzz/corpus" -type f \
-       \( -name '*.json' -o -path "$repo/fuzz/corpus/*" \) -print0 | sort -z)
+  find "$repo/tests/documents" "$repo/tests/hostile" "$repo/tests/qmlload/corpus" \
+       "$repo/tests/cmake/consumer/art" "$repo/tests/binary" "$repo/tests/binary3x" \
+       "$repo/fuzz/corpus" -type f \
+       \( -name '*.json' -o -name '*.skel.bytes' -o -path "$repo/fuzz/corpus/*" \) -print0 | sort -z)
 inputs+=("$repo/examples/hero.json")
+# The 3.x binary cases are written in hex with comments.
+mkdir "$work/binary3x"
+for hex in "$repo"/tests/binary3x/*/*.hex; do
+  skel=$work/binary3x/$(basename "${hex%.hex}").skel
+  sed 's/#.*//' "$hex" | xxd -r -p > "$skel"
+  inputs+=("$skel")
+done
 if [ -n "$generator" ]; then
   mkdir "$work/generated"
   for size in 1000000 4000000; do
