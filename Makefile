@@ -6,22 +6,39 @@ FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
+# The Qt to build with: QT=5 or QT=6 chooses. By default Qt 6 when its
+# development package is installed, else Qt 5 when that one is, else Qt 6
+# (what a fresh machine gets). The package lists below follow the choice.
+installed = $(shell dpkg-query -W -f='$${Status}' $(1) 2>/dev/null | grep -q 'ok installed' && echo yes)
+QT ?= $(if $(call installed,qt6-base-dev),6,$(if $(call installed,qtbase5-dev),5,6))
+ifeq ($(filter 5 6,$(QT)),)
+$(error QT=$(QT): give 5 or 6)
+endif
+
 # Debian packages: the first line builds the tool, the rest only the tests,
-# the benchmark and the fuzz target.
-BUILD_PACKAGES = cmake g++ make qtbase5-dev
-TEST_PACKAGES = qtdeclarative5-dev qml-module-qtquick2
+# the benchmark and the fuzz target. The load test needs Qt Quick and the
+# QML modules it imports.
+QT_PACKAGES_5 = qtbase5-dev
+QT_PACKAGES_6 = qt6-base-dev
+QUICK_PACKAGES_5 = qtdeclarative5-dev qml-module-qtquick2
+QUICK_PACKAGES_6 = qt6-declarative-dev qml6-module-qtquick qml6-module-qtqml \
+  qml6-module-qtqml-workerscript
+BUILD_PACKAGES = cmake g++ make $(QT_PACKAGES_$(QT))
+TEST_PACKAGES = $(QUICK_PACKAGES_$(QT))
 BENCH_PACKAGES = libbenchmark-dev valgrind
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 
 EXAMPLE = examples/hero.json
 
-.PHONY: all run test deps test-deps bench fuzz sanitize install clean
+.PHONY: all run test deps test-deps test-packages bench fuzz sanitize install clean
 
-all: $(BUILD_DIR)/Makefile
+CONFIGURE = cmake -S . -DRIGSMITH_QT_MAJOR=$(QT)
+
+# Configured every time (a second or two), so that QT= takes effect in a
+# build folder configured with the other Qt before.
+all:
+	$(CONFIGURE) -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD_DIR) -j $(JOBS)
-
-$(BUILD_DIR)/Makefile:
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
 
 run: deps all
 	$(BUILD_DIR)/src/rigsmith $(EXAMPLE) examples/Hero.qml
@@ -30,13 +47,13 @@ run: deps all
 # Configured again every time (a second or two): a build folder that
 # `make run` configured before test-deps installed Qt Quick must find it now.
 test: deps test-deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
+	$(CONFIGURE) -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 # Builds and runs every test under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps test-deps
-	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DRIGSMITH_SANITIZE=ON
+	$(CONFIGURE) -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DRIGSMITH_SANITIZE=ON
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && ctest --output-on-failure -j $(JOBS)
 
@@ -45,11 +62,13 @@ sanitize: deps test-deps
 # and with all keys in one animation) and in the 4.3 layout, a 10 MB 4.2
 # skeleton of 200 slots with a draw order key and an event at every frame,
 # and prints one table; then counts the instructions of each stage at 10 MB
-# under callgrind. The inputs stay in build-bench/inputs.
-BENCH_DIR = build-bench
+# under callgrind. The inputs stay in build-bench/inputs. `make bench QT=5`
+# and `make bench QT=6` build in folders of their own, so that the two tables
+# come from one machine and one run.
+BENCH_DIR = build-bench$(if $(filter command line environment,$(origin QT)),-qt$(QT))
 bench: deps
 	$(call install_missing,$(BENCH_PACKAGES))
-	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DRIGSMITH_BENCH=ON -DRIGSMITH_TESTS=OFF
+	$(CONFIGURE) -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DRIGSMITH_BENCH=ON -DRIGSMITH_TESTS=OFF
 	cmake --build $(BENCH_DIR) -j $(JOBS) --target rigsmith generate_skeleton parse_only run_benchmark
 	$(BENCH_DIR)/bench/run_benchmark --generator $(BENCH_DIR)/bench/generate_skeleton \
 	  --parse-only $(BENCH_DIR)/bench/parse_only --converter $(BENCH_DIR)/src/rigsmith \
@@ -67,7 +86,7 @@ FUZZ_FLAGS = -timeout=10 -rss_limit_mb=2048 -max_len=65536 -dict=fuzz/json.dict 
   -artifact_prefix=$(FUZZ_DIR)/artifacts/
 fuzz: deps
 	$(call install_missing,$(FUZZ_PACKAGES))
-	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	$(CONFIGURE) -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	  -DRIGSMITH_FUZZ=ON -DRIGSMITH_TESTS=OFF
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target convert_fuzzer
 	mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/artifacts
@@ -80,7 +99,7 @@ install: all
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) build-bench $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) build-bench build-bench-qt5 build-bench-qt6 $(FUZZ_DIR)
 
 # Installs what is missing when root; otherwise names what to install.
 define install_missing
@@ -96,3 +115,7 @@ deps:
 
 test-deps:
 	$(call install_missing,$(TEST_PACKAGES))
+
+# The test-only packages of the chosen Qt (tests/fresh_machine removes them).
+test-packages:
+	@echo $(TEST_PACKAGES)

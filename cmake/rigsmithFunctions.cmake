@@ -91,7 +91,7 @@ function(rigsmith_add_skeletons target)
       string(APPEND qrc "    <file>${entry}</file>\n")
     endforeach()
     string(APPEND qrc "  </qresource>\n</RCC>\n")
-    # Written now, so qt5_add_resources() in the same configure can read it;
+    # Written now, so qt_add_resources() in the same configure can read it;
     # rewritten only when it changes, so rcc does not run for nothing.
     set(old "")
     if(EXISTS "${dir}/${target}.qrc")

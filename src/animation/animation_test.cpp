@@ -29,7 +29,12 @@ void AnimationTest::deformDebugLinesStayOutOfTheText()
     const QString text = writeDeformTimelines(
             QJsonDocument::fromJson(R"({"a": {"s": {}, "t": {"m": []}}})").object(), QJsonObject());
     qInstallMessageHandler(previous);
+    // Release builds compile Qt's debug log out; Debug builds keep the lines.
+#ifdef QT_NO_DEBUG_OUTPUT
+    QCOMPARE(debugLines, QStringList());
+#else
     QCOMPARE(debugLines, QStringList({"one ffd", "one slot", "one slot"}));
+#endif
     QCOMPARE(text, QStringLiteral("\tSequentialAnimation {\n\t}\n"));
 }
 

@@ -38,11 +38,11 @@ QString qmlIdentifier(const QString &name)
         if (wordEnd < 0)
             wordEnd = name.size();
         if (firstWord) {
-            result.append(name.midRef(wordStart, wordEnd - wordStart));
+            result.append(QStringView(name).mid(wordStart, wordEnd - wordStart));
             firstWord = false;
         } else if (wordEnd > wordStart) {
             appendUpperCased(result, name.at(wordStart));
-            result.append(name.midRef(wordStart + 1, wordEnd - wordStart - 1));
+            result.append(QStringView(name).mid(wordStart + 1, wordEnd - wordStart - 1));
         }
         wordStart = wordEnd + 1;
     }

@@ -191,10 +191,10 @@ void NumberFormatTest::matchesQString()
         const QString actual = formatNumber(value);
         appended.resize(1);
         appendNumber(appended, value);
-        if ((actual != expected || appended.midRef(1) != expected) && ++mismatches <= 10) {
+        if ((actual != expected || appended.mid(1) != expected) && ++mismatches <= 10) {
             firstMismatches += "\n  " + QByteArray::number(value, 'g', 17) + ": expected "
                     + expected.toLatin1() + ", formatNumber " + actual.toLatin1()
-                    + ", appendNumber " + appended.midRef(1).toLatin1();
+                    + ", appendNumber " + appended.mid(1).toLatin1();
         }
     }
     QVERIFY(compared > 1000);

@@ -144,7 +144,7 @@ QString versionText(const QJsonObject &root)
 }
 
 // A number of any length in decimal digits, compared without overflow.
-int compareDecimal(QStringRef digits, int small)
+int compareDecimal(QStringView digits, int small)
 {
     int start = 0;
     while (start < digits.size() - 1 && digits.at(start) == QLatin1Char('0'))
@@ -186,11 +186,12 @@ SpineVersion spineVersion(const QJsonObject &root)
         ++end;
     if (end == dot + 1)
         return version;
-    const int major = compareDecimal(text.midRef(0, dot), 3);
+    const int major = compareDecimal(QStringView(text).mid(0, dot), 3);
     version.atLeast3 = major >= 0;
-    const int majorAgainst4 = compareDecimal(text.midRef(0, dot), 4);
+    const int majorAgainst4 = compareDecimal(QStringView(text).mid(0, dot), 4);
     version.above43 = majorAgainst4 > 0
-            || (majorAgainst4 == 0 && compareDecimal(text.midRef(dot + 1, end - dot - 1), 3) > 0);
+            || (majorAgainst4 == 0
+                && compareDecimal(QStringView(text).mid(dot + 1, end - dot - 1), 3) > 0);
     return version;
 }
 

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds the consumer project against rigsmith's CMake package, from the
 # build folder or from an install into a temporary prefix, and checks what
-# rigsmith_add_skeletons() promises.
-# Usage: check_package.sh build|install <rigsmith build folder> <work folder>
+# rigsmith_add_skeletons() promises; the consumer compiles the resource file
+# with the given Qt's rcc.
+# Usage: check_package.sh build|install <rigsmith build folder> <work folder> <Qt major>
 set -euo pipefail
-mode=$1 build=$(cd "$2" && pwd) work=$3
+mode=$1 build=$(cd "$2" && pwd) work=$3 qt=$4
 fail() { echo "FAIL: $*"; exit 1; }
 rm -rf "$work" && mkdir -p "$work"
 cp -r "$(dirname "$0")/consumer" "$work/src"  # touched below: never the source tree
@@ -14,7 +15,7 @@ if [ "$mode" = install ]; then
 else
   find=(-Drigsmith_DIR="$build") package=$build
 fi
-configure() { cmake -S "$work/src" -B "$work/out" "${find[@]}" "$@" >/dev/null; }
+configure() { cmake -S "$work/src" -B "$work/out" "${find[@]}" -DCONSUMER_QT="$qt" "$@" >/dev/null; }
 configure
 grep -qx "rigsmith_DIR:[A-Z]*=$package" "$work/out/CMakeCache.txt" || fail "package not taken from $package"
 
@@ -28,6 +29,8 @@ done
 grep -q 'imageFolder: "hero_images"' "$q/Hero.qml" || fail "image folder of Hero.qml is not hero_images"
 [ "$(cat "$work/out/qml_files.txt")" = "$q/Hero.qml;$q/Goblin.qml;$q/Imp.qml" ] || fail "game_art_QML_FILES"
 grep -q 'imageFolder: "imp_images"' "$q/Imp.qml" || fail "a .skel.bytes file is not named as the command line names it"
+grep -q "^Qt${qt}Core_DIR:" "$work/out/CMakeCache.txt" || fail "the consumer did not use Qt $qt"
+[ -f "$work/out/libgame_resources.a" ] || fail "the resource file did not compile with Qt $qt"
 
 sleep 1 && touch "$work/stamp"
 touch "$work/src/art/hero.json"

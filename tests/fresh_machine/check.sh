@@ -5,7 +5,9 @@
 # installed again on exit, whatever happens.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/../.." && pwd)
-packages=$(sed -n 's/^TEST_PACKAGES = //p' "$repo/Makefile")
+# Those of the Qt that the Makefile picks here (QT=5 or 6 in the environment
+# chooses, as for make).
+packages=$(make -s -C "$repo" test-packages)
 work=$(mktemp -d)
 export DEBIAN_FRONTEND=noninteractive
 trap 'apt-get install -y $packages >/dev/null; rm -rf "$work"' EXIT

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QLibraryInfo>
 #include <QMetaProperty>
 #include <QProcess>
 #include <QQmlComponent>
@@ -28,8 +27,7 @@ const char metronomeQml[] =
 
 Playback::Playback()
 {
-    m_engine.setImportPathList({QStringLiteral(QMLLOAD_IMPORT_DIR),
-                                QLibraryInfo::location(QLibraryInfo::Qml2ImportsPath)});
+    m_engine.addImportPath(QStringLiteral(QMLLOAD_IMPORT_DIR));
     m_driver.install();
     QQmlComponent metronome(&m_engine);
     metronome.setData(metronomeQml, QUrl());
