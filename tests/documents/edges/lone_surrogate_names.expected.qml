@@ -73,7 +73,7 @@ SpineSkeleton {
 		id: walk_
 		SequentialAnimation {
 	PauseAnimation { duration: 500 }
-	ScriptAction { script: s_Slot.attach(x_Attachment); }
+	ScriptAction { script: s_Slot.attach(null); }
 	}
 		SequentialAnimation {
 	PropertyAction { target: _Bone_2; property: "dangle"; value: -5 }
