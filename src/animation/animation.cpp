@@ -21,14 +21,16 @@ void appendAnimation(QString &out, const QJsonObject &animation, const QString &
                               partDone, targets);
     }
     appendKeyedSequences(out, animation, animation.value(QLatin1String("ik")).toObject(), root,
-                         ids, partDone);
+                         ids, partDone, targets);
     appendAnimationEnd(out);
 }
 
 void appendKeyedSequences(QString &out, const QJsonObject &animation, const QJsonObject &ik,
-                          const QJsonObject &root, const IdTable &ids, const PartDone &partDone)
+                          const QJsonObject &root, const IdTable &ids, const PartDone &partDone,
+                          const TimelineTargets *targets)
 {
-    appendIkTimelines(out, ik, root.value(QLatin1String("ik")).toArray(), ids, partDone);
+    appendIkTimelines(out, ik, root.value(QLatin1String("ik")).toArray(), ids, partDone,
+                      targets);
     const QJsonArray drawOrder = drawOrderKeys(animation);
     if (!drawOrder.isEmpty()) {
         appendDrawOrderTimeline(out, drawOrder,

@@ -24,9 +24,11 @@ void appendAnimation(QString &out, const QJsonObject &animation, const QString &
 // After the deform timelines: the IK sequences of `ik` (the animation's own,
 // or an upgraded copy), then the draw order and the event sequences of the
 // animation. The skeleton's "ik", "slots" and "events" are read from root.
+// An IK timeline of a constraint that is not among the targets is left out.
 void appendKeyedSequences(QString &out, const QJsonObject &animation, const QJsonObject &ik,
                           const QJsonObject &root, const IdTable &ids,
-                          const PartDone &partDone = PartDone());
+                          const PartDone &partDone = PartDone(),
+                          const TimelineTargets *targets = nullptr);
 
 // An animation built a slot and a bone at a time goes between these two:
 // the slot sequences, the bone sequences, then the deform timelines.

@@ -79,7 +79,8 @@ QHash<QString, IkSetup> ikSetups(const QJsonArray &constraints)
 }
 
 void appendIkTimelines(QString &out, const QJsonObject &ik, const QJsonArray &constraints,
-                       const IdTable &ids, const PartDone &partDone)
+                       const IdTable &ids, const PartDone &partDone,
+                       const TimelineTargets *targets)
 {
     if (ik.isEmpty())
         return;
@@ -87,7 +88,8 @@ void appendIkTimelines(QString &out, const QJsonObject &ik, const QJsonArray &co
     for (auto timeline = ik.begin(); timeline != ik.end(); ++timeline) {
         const auto setup = setups.constFind(timeline.key());
         const QJsonArray keys = timeline.value().toArray();
-        if (setup == setups.constEnd() || keys.isEmpty())
+        if (setup == setups.constEnd() || keys.isEmpty()
+            || !hasConstraint(targets, timeline.key()))
             continue;
         const QString joint = ids.joint(setup->index);
         appendMixSequence(out, joint, keys, setup->mix, partDone);

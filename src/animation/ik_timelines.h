@@ -2,6 +2,7 @@
 
 #include "qmltext/id_table.h"
 #include "qmltext/text_parts.h"
+#include "timeline_targets.h"
 
 #include <QHash>
 #include <QJsonArray>
@@ -19,7 +20,9 @@ QHash<QString, IkSetup> ikSetups(const QJsonArray &constraints);
 
 // Per constraint the animation keys (in name order), its mix sequence and,
 // when a key bends the other way than the setup, its bend sequence, on the
-// constraint's IKJoint. A name that is no constraint writes nothing (the
-// check warns about it).
+// constraint's IKJoint. A name that is no constraint, or not among the
+// targets' constraints (its joint is not written), writes nothing (the check
+// warns about it).
 void appendIkTimelines(QString &out, const QJsonObject &ik, const QJsonArray &constraints,
-                       const IdTable &ids, const PartDone &partDone = PartDone());
+                       const IdTable &ids, const PartDone &partDone = PartDone(),
+                       const TimelineTargets *targets = nullptr);

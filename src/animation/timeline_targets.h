@@ -19,7 +19,8 @@ struct TimelineTargets {
     // IdTable::attachmentKey(skin, slot, attachment) of every mesh and
     // skinned mesh.
     QSet<QString> meshKeys;
-    // The IK constraint names, for the constraint an IK timeline animates.
+    // The IK constraint names, for the constraint an IK timeline animates:
+    // those whose first constraint of the name has its IKJoint written.
     QSet<QString> constraintNames;
 };
 

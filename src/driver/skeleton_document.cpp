@@ -115,7 +115,8 @@ void appendUpgradedAnimation(QString &out, const QString &name, const QJsonObjec
                               &input.targets);
     const QJsonObject ik = upgradeIkTimelines(animation, upgrade);
     input.check.checkKeyedSequences(name, animation, ik, checkWarnings);
-    appendKeyedSequences(out, animation, ik, input.root, input.ids, input.partDone);
+    appendKeyedSequences(out, animation, ik, input.root, input.ids, input.partDone,
+                         &input.targets);
     appendAnimationEnd(out);
     checkWarnings.raiseHeldInto(diagnostics);
 }
@@ -148,15 +149,21 @@ bool writeSkeletonDocument(const QJsonObject &input, bool packed, const QString 
     // written; the upgrade leaves event keys as they are.
     const QJsonObject animations = root.value(QLatin1String("animations")).toObject();
     DocumentWriter document(device, imageFolder, animationsFireEvents(animations));
+    // The setup items, as the animations, leave out what names nothing in
+    // the skeleton; the check has warned.
+    const TimelineTargets targets = skeletonTargets(root, ids);
     const QJsonArray bones = root.value(QLatin1String("bones")).toArray();
     for (int i = 0; i < bones.size(); ++i)
-        document.appendBody(writeBone(bones.at(i).toObject(), i, ids));
+        document.appendBody(writeBone(bones.at(i).toObject(), i, ids, &targets.boneNames));
     const QJsonArray constraints = root.value(QLatin1String("ik")).toArray();
-    for (int i = 0; i < constraints.size(); ++i)
-        document.appendBody(writeIkJoint(constraints.at(i).toObject(), i, ids));
+    for (int i = 0; i < constraints.size(); ++i) {
+        const QJsonObject constraint = constraints.at(i).toObject();
+        if (ikJointHasItsBones(constraint, &targets.boneNames))
+            document.appendBody(writeIkJoint(constraint, i, ids));
+    }
     const QJsonArray slots = root.value(QLatin1String("slots")).toArray();
     for (int i = 0; i < slots.size(); ++i)
-        document.appendBody(writeSlot(slots.at(i).toObject(), i, ids));
+        document.appendBody(writeSlot(slots.at(i).toObject(), i, ids, &targets.boneNames));
     document.appendBody(writeAttachments(root, ids));
 
     // The skins and the animations are the bulk of the document: they reach the
@@ -173,7 +180,6 @@ bool writeSkeletonDocument(const QJsonObject &input, bool packed, const QString 
 
     // A newer file's animations are upgraded a slot and a bone at a time, as
     // they are written, so that no upgraded copy of an animation is held.
-    const TimelineTargets targets = skeletonTargets(root, ids);
     const AnimationsInput shared{root, ids, check, handToWriter, targets};
     for (auto it = animations.begin(); it != animations.end(); ++it) {
         const QJsonObject animation = it.value().toObject();

@@ -1,5 +1,6 @@
 #include "skeleton_targets.h"
 
+#include "skeleton/ik_joint.h"
 #include "skins/attachment_item.h"
 
 #include <QJsonArray>
@@ -24,10 +25,18 @@ TimelineTargets skeletonTargets(const QJsonObject &skeleton, const IdTable &ids)
     targets.boneNames = keysOf(ids.bonesByName);
     targets.slotNames = keysOf(ids.slotsByName);
     targets.containerNames = keysOf(ids.containers);
+    // A timeline animates the first constraint of its name, so that one
+    // decides whether the name is a target.
+    QSet<QString> seen;
     const QJsonArray constraints = skeleton.value(QLatin1String("ik")).toArray();
-    for (const QJsonValue &constraint : constraints) {
-        targets.constraintNames.insert(
-                constraint.toObject().value(QLatin1String("name")).toString());
+    for (const QJsonValue &element : constraints) {
+        const QJsonObject constraint = element.toObject();
+        const QString name = constraint.value(QLatin1String("name")).toString();
+        if (seen.contains(name))
+            continue;
+        seen.insert(name);
+        if (ikJointHasItsBones(constraint, &targets.boneNames))
+            targets.constraintNames.insert(name);
     }
     const QJsonObject skins = skeleton.value(QLatin1String("skins")).toObject();
     for (auto skin = skins.begin(); skin != skins.end(); ++skin) {

@@ -2,7 +2,8 @@
 
 #include "qmltext/property_lines.h"
 
-QString writeBone(const QJsonObject &bone, int index, const IdTable &ids)
+QString writeBone(const QJsonObject &bone, int index, const IdTable &ids,
+                  const BoneNames *bones)
 {
     const QString id = ids.boneAt(index);
     QString out;
@@ -10,7 +11,7 @@ QString writeBone(const QJsonObject &bone, int index, const IdTable &ids)
             + QLatin1Char('\n');
     out += QLatin1String("BoneTransform {\n");
     out += QLatin1String("\tid: ") + id + QLatin1Char('\n');
-    if (bone.contains(QLatin1String("parent"))) {
+    if (namesBone(bones, bone, "parent")) {
         out += QLatin1String("\tparentBone: ")
                 + ids.bone(bone.value(QLatin1String("parent")).toString()) + QLatin1Char('\n');
     }

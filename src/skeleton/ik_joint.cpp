@@ -31,3 +31,17 @@ QString writeIkJoint(const QJsonObject &constraint, int index, const IdTable &id
     out += QLatin1String("}\n");
     return out;
 }
+
+bool ikJointHasItsBones(const QJsonObject &constraint, const BoneNames *bones)
+{
+    if (!namesBone(bones, constraint, "target"))
+        return false;
+    // Only the bones that the joint names count: a third one is ignored.
+    const QJsonArray bent = constraint.value(QLatin1String("bones")).toArray();
+    const int named = bent.size() == 2 ? 2 : qMin(bent.size(), 1);
+    for (int i = 0; i < named; ++i) {
+        if (bones && !bones->contains(bent.at(i).toString()))
+            return false;
+    }
+    return true;
+}

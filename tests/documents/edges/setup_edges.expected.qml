@@ -95,12 +95,6 @@ SpineSkeleton {
 		id: notAListJoint
 		target: bBone
 	}
-	IKJoint {
-		id: joint
-		target: _Bone
-		first: _Bone
-		bendPositive: false
-	}
 	Slot {
 		id: leftHandSlot
 		parent: root
@@ -116,7 +110,6 @@ SpineSkeleton {
 	Slot {
 		id: _Slot
 		parent: root
-		bone: _Bone
 	}
 	Slot {
 		id: nullAttachmentSlot

@@ -14,18 +14,9 @@ SpineSkeleton {
 	BoneTransform {
 		id: rootBone
 	}
-	IKJoint {
-		id: joint
-		target: _Bone
-	}
-	IKJoint {
-		id: kJoint
-		target: _Bone
-	}
 	Slot {
 		id: _Slot
 		parent: root
-		bone: _Bone
 	}
 	Slot {
 		id: sSlot

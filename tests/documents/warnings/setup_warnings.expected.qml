@@ -18,7 +18,6 @@ SpineSkeleton {
 	property alias atorsoBone : torsoBone
 	BoneTransform {
 		id: torsoBone
-		parentBone: rootBone
 		x: 0
 		inheritScale: false
 	}
@@ -38,23 +37,9 @@ SpineSkeleton {
 		inheritScale: true
 		length: 0
 	}
-	IKJoint {
-		id: reachJoint
-		target: headBone
-		first: torsoBone
-		second: armBone
-		bendPositive: false
-		mix: 0
-	}
-	IKJoint {
-		id: aimlessJoint
-		target: _Bone
-		first: armBone
-	}
 	Slot {
 		id: bodySlot
 		parent: root
-		bone: torsoBone
 		setupAttachment: bodyAttachment
 	}
 	Slot {
